@@ -186,15 +186,16 @@ QVariant Field::convert(const QVariant &v) const
 
 void Field::setValue(const QVariant &newValue)
 {
-    m_owner.requireOpen();
-    if (m_kind == FieldKind::Lookup)
-        throw DatasetError(messages::readOnly(label()));
     if (m_kind == FieldKind::Calculated) {
-        // Calculated values are only written while the row is being calculated.
+        // Calculated values are only written while a row is being calculated
+        // (also while the rows are being read, before the set counts as open).
         if (m_owner.m_calcValues)
             (*m_owner.m_calcValues)[m_index] = newValue;
         return;
     }
+    m_owner.requireOpen();
+    if (m_kind == FieldKind::Lookup)
+        throw DatasetError(messages::readOnly(label()));
     if (readOnly)
         throw DatasetError(messages::readOnly(label()));
     if (m_index < 0)
