@@ -29,6 +29,8 @@ struct QueryResult
     QVariant scalar() const;
 };
 
+class Transaction;
+
 // One attachment to one database file. The database name is a local path
 // (opened by the embedded engine) or "host:/path" (a Firebird server).
 // Not copyable; closing is done by the destructor as well.
@@ -59,13 +61,19 @@ public:
     // Returns the number of rows it changed.
     long long execute(const QString &sql, const QVariantList &params = {});
 
-    // Native handle (isc_db_handle) for the transaction and statement classes.
+    // Native handle (isc_db_handle*) for the transaction and statement classes.
     void *handle();
 
 private:
+    friend class Transaction;
+    void rollBackTransactions();
+
     ConnectionSettings m_settings;
     QString m_database;
     unsigned int m_handle = 0; // isc_db_handle
+    // Transactions still alive on this connection: the engine refuses to
+    // detach while one is active, so close() rolls them back first.
+    std::vector<Transaction *> m_transactions;
 };
 
 } // namespace fb

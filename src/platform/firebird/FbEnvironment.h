@@ -4,6 +4,10 @@
 
 namespace fb {
 
+// The lock directory every copy of the program uses unless the environment
+// variable VANTREL_FIREBIRD_LOCK names another one.
+QString defaultLockDirectory();
+
 // Prepares the process for the embedded engine. Must run before the first
 // client call of the process (libfbclient reads FIREBIRD / FIREBIRD_LOCK once).
 //
@@ -16,10 +20,6 @@ namespace fb {
 // Throws fb::Error with a Spanish text when the root is incomplete or the
 // lock directory cannot be created or written.
 void initEmbedded(const QString &firebirdRoot, const QString &lockDir = defaultLockDirectory());
-
-// The lock directory every copy of the program uses unless the environment
-// variable VANTREL_FIREBIRD_LOCK names another one.
-QString defaultLockDirectory();
 
 // True once initEmbedded succeeded in this process.
 bool embeddedInitialised();

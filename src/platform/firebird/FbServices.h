@@ -12,8 +12,9 @@ struct ConnectionSettings;
 class Services
 {
 public:
-    // Called now and then while a service runs (lines of its verbose output);
-    // lets a window keep painting and show progress.
+    // Called now and then while a service runs: with each line of its verbose
+    // output, and with an empty text after every second without output. Lets
+    // a window keep painting and show progress.
     using Progress = std::function<void(const QString &line)>;
 
     // Writes a backup of `database` to `backupFile` (the server's own format).
@@ -25,7 +26,8 @@ public:
     // file beside the target and checked by opening it; only then is the
     // target replaced. Refused, leaving the target as it was, when any
     // connection (this process or another) uses the target. On every failure
-    // the target stays untouched and the temporary file is removed.
+    // the target stays untouched and the temporary file is removed. Local
+    // databases only: a file on a server cannot be swapped from here.
     static void restore(const QString &backupFile, const QString &database,
                         const Progress &progress = {});
 };

@@ -22,8 +22,14 @@ public:
     void *handle(); // isc_tr_handle*
 
 private:
+    friend class Connection;
+    // Called when the connection closes under this transaction: rolls it
+    // back and stops referring to the connection, which may be destroyed.
+    void abandon();
+
     Connection &m_connection;
     unsigned int m_handle = 0; // isc_tr_handle
+    bool m_abandoned = false;
 };
 
 } // namespace fb
