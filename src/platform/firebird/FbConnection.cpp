@@ -104,6 +104,18 @@ void Connection::create(const QString &database)
     open(database);
 }
 
+void Connection::drop()
+{
+    if (!m_handle)
+        throw Error(QStringLiteral("No hay ninguna base de datos abierta que eliminar."));
+    rollBackTransactions();
+    ISC_STATUS_ARRAY status;
+    isc_db_handle handle = m_handle;
+    if (isc_drop_database(status, &handle))
+        throwStatus(status);
+    m_handle = 0;
+}
+
 QueryResult Connection::query(const QString &sql, const QVariantList &params)
 {
     Transaction transaction(*this);

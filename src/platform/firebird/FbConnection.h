@@ -54,6 +54,13 @@ public:
     // are made readable and writable by owner and group only (0660).
     void create(const QString &database);
 
+    // Deletes the database this connection is open on, through the engine
+    // (the server's for "host:/path"). The engine refuses while any other
+    // connection, of this process or another, uses the database: fb::Error,
+    // and this connection stays open. Transactions still running on it are
+    // rolled back first. On success the connection is closed.
+    void drop();
+
     // Ad-hoc query in a read-committed transaction of its own, committed at once.
     // Parameters are '?' markers bound in order.
     QueryResult query(const QString &sql, const QVariantList &params = {});
