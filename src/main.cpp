@@ -1,4 +1,5 @@
 #include "app/Configuracion.h"
+#include "app/Sesion.h"
 #include "app/TfrmAcerca.h"
 #include "app/TfrmEnlaceDatos.h"
 #include "app/TfrmInicio.h"
@@ -6,6 +7,7 @@
 #include "app/TmdlConexiones.h"
 #include "platform/firebird/FbEnvironment.h"
 #include "platform/firebird/FbError.h"
+#include "platform/ui/widgets/TraduccionesQt.h"
 #include "platform/ui/widgets/WidgetDialogs.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Only the name: a display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Vantrel Facturacion"));
+    ui::cargarTraduccionesQt();
     ui::WidgetDialogs dialogs;
     ui::Dialogs::install(&dialogs);
 
@@ -37,7 +40,8 @@ int main(int argc, char *argv[])
     };
     // Declared before the windows, so the connections are closed last.
     TmdlConexiones conexiones(directorio, pedirRutaDatos);
-    TfrmPrincipal principal;
+    Sesion sesion(conexiones);
+    TfrmPrincipal principal(&sesion);
     principal.setAcerca(new TfrmAcerca(&principal));
     inicio.reset();
 

@@ -4,7 +4,7 @@
 set -e
 PACKAGES="build-essential cmake qt6-base-dev libgl-dev libfbclient2 firebird-dev \
 firebird3.0-server-core firebird3.0-utils fonts-dejavu-core poppler-utils xdg-utils \
-xvfb xauth"
+xvfb xauth qt6-translations-l10n"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
