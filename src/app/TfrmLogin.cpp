@@ -89,6 +89,8 @@ TfrmLogin::TfrmLogin(fb::Connection &general, QWidget *parent)
     layout->addWidget(nuevoTitulo("lblIdentificacion", QStringLiteral("IDENTIFICACION DE USUARIO"), 10, this));
     layout->addWidget(crearPanel());
     ui::EnterAsTab::install(this);
+    // Name, Enter, password, Enter: the last Enter logs in.
+    txtContrasena->setProperty(ui::EnterAsTab::kEnterPulsaDefecto, true);
     setFixedSize(sizeHint());
     // Centred on the screen, not over the main window, which may be hidden.
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),

@@ -176,6 +176,25 @@ private slots:
         QCOMPARE(login.CodigoUsuario, 2);
     }
 
+    // Without the mouse: Enter in the name moves to the password, Enter in
+    // the password logs in.
+    void entradaConTeclado()
+    {
+        Puesto puesto;
+        TfrmLogin login(puesto.conexiones.ConexionGeneral);
+        login.show();
+        QVERIFY(QTest::qWaitForWindowActive(&login));
+        auto *nombre = hijo<QLineEdit>(login, "txtNombre");
+        nombre->setFocus();
+        QTest::keyClicks(nombre, QStringLiteral("admin"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), hijo<QLineEdit>(login, "txtContrasena"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(login.CodigoUsuario, 1);
+        QCOMPARE(login.result(), int(QDialog::Accepted));
+    }
+
     void sinNombreNoHaceNada()
     {
         Puesto puesto;

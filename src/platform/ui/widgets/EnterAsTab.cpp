@@ -62,7 +62,8 @@ bool EnterAsTab::eventFilter(QObject *watched, QEvent *event)
         || !esEnter(static_cast<QKeyEvent *>(event)))
         return false;
     QWidget *campo = QApplication::focusWidget();
-    if (!campo || !m_container->isAncestorOf(campo) || !avanzaConEnter(campo, m_container))
+    if (!campo || !m_container->isAncestorOf(campo) || !avanzaConEnter(campo, m_container)
+        || campo->property(kEnterPulsaDefecto).toBool())
         return false;
     // The Tab goes to the field's window (or child window), not to the
     // field: a date box takes Tab to move between day, month and year.
