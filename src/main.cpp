@@ -1,4 +1,5 @@
 #include "app/Configuracion.h"
+#include "app/SenalesSistema.h"
 #include "app/Sesion.h"
 #include "app/TfrmAcerca.h"
 #include "app/TfrmEnlaceDatos.h"
@@ -15,7 +16,9 @@
 
 int main(int argc, char *argv[])
 {
+    app::bloquearSenalesDeTerminar();
     QApplication app(argc, argv);
+    app::terminarConSenalesDelSistema();
     // Only the name: a display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Vantrel Facturacion"));
     ui::cargarTraduccionesQt();
