@@ -3,6 +3,7 @@
 // and its tabs, and the built-in admin user as the windows show its rules.
 #include "SchemaFixture.h"
 #include "ScriptedDialogs.h"
+#include "VentanasModales.h"
 #include "app/TfrmEmpresa.h"
 #include "app/TfrmGestionEmpresas.h"
 #include "app/TfrmGestionUsuarios.h"
@@ -30,28 +31,7 @@
 
 namespace {
 
-// Runs `accion` on the next modal window of type T once it is up, from
-// inside its own event loop; the wait ends with `ambito`.
-template<typename T>
-void alAbrirse(QObject *ambito, std::function<void(T &)> accion)
-{
-    auto *espera = new QTimer(ambito);
-    QObject::connect(espera, &QTimer::timeout, [espera, accion] {
-        auto *ventana = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!ventana || !ventana->isVisible())
-            return;
-        espera->stop();
-        espera->deleteLater();
-        accion(*ventana);
-    });
-    espera->start(10);
-}
-
-void escribir(QLineEdit *caja, const QString &texto)
-{
-    caja->selectAll();
-    QTest::keyClicks(caja, texto);
-}
+using testsupport::escribir;
 
 QStringList pestanas(const QTabWidget *paginas)
 {
@@ -82,7 +62,7 @@ class TstVentanasEmpresas : public QObject
     template<typename T>
     void alAbrirse(std::function<void(T &)> accion)
     {
-        ::alAbrirse<T>(m_esperas.get(), std::move(accion));
+        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
     }
 
 private slots:

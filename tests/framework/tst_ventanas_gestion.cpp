@@ -4,6 +4,7 @@
 // delete with its question, access keys, and the bound boxes.
 #include "SchemaFixture.h"
 #include "ScriptedDialogs.h"
+#include "VentanasModales.h"
 #include "framework/DataModule.h"
 #include "framework/Reglas.h"
 #include "framework/TfrmGestion.h"
@@ -158,31 +159,16 @@ public:
 
 const QString kSqlFamilias = QStringLiteral("SELECT * FROM FAMILIA ORDER BY CODIGO");
 
-// Runs `accion` on the next modal window of type T once it is up, from
-// inside its own event loop (the record window a command shows modally).
-// The wait ends with the test, whether or not the window came up.
+// Waits for record windows end with the test (see alAbrirse).
 QObject *g_esperas = nullptr;
 
 template<typename T>
 void alAbrirse(std::function<void(T &)> accion)
 {
-    auto *espera = new QTimer(g_esperas);
-    QObject::connect(espera, &QTimer::timeout, [espera, accion] {
-        auto *ventana = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!ventana || !ventana->isVisible())
-            return;
-        espera->stop();
-        espera->deleteLater();
-        accion(*ventana);
-    });
-    espera->start(10);
+    testsupport::alAbrirse<T>(g_esperas, std::move(accion));
 }
 
-void escribir(QLineEdit *caja, const QString &texto)
-{
-    caja->selectAll();
-    QTest::keyClicks(caja, texto);
-}
+using testsupport::escribir;
 
 // A user's double click: the first click, then the second one.
 void dobleClic(QTableView *rejilla, const QModelIndex &fila)
