@@ -1,6 +1,7 @@
 #include "TfrmAcerca.h"
 
 #include "app/ImagenesPrograma.h"
+#include "platform/ui/widgets/EtiquetaTitulo.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,22 +10,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel *nuevoTexto(const char *nombre, const QString &texto, int puntos, QWidget *parent)
-{
-    auto *label = new QLabel(texto, parent);
-    label->setObjectName(QLatin1String(nombre));
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSize(puntos);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
 
 TfrmAcerca::TfrmAcerca(QWidget *parent) : QDialog(parent)
 {
@@ -45,8 +30,8 @@ TfrmAcerca::TfrmAcerca(QWidget *parent) : QDialog(parent)
     botones->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(banner, 0, Qt::AlignHCenter);
-    layout->addWidget(nuevoTexto("lblProducto", QStringLiteral("VANTREL FACTURACION"), 14, this));
-    layout->addWidget(nuevoTexto("lblVersion", QStringLiteral("Versión 1.0.1"), 10, this));
+    layout->addWidget(ui::nuevaEtiquetaTitulo("lblProducto", QStringLiteral("VANTREL FACTURACION"), 14, this));
+    layout->addWidget(ui::nuevaEtiquetaTitulo("lblVersion", QStringLiteral("Versión 1.0.1"), 10, this));
     layout->addLayout(botones);
     setFixedSize(sizeHint());
 

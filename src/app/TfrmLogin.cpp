@@ -6,6 +6,7 @@
 #include "platform/firebird/FbError.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/widgets/EnterAsTab.h"
+#include "platform/ui/widgets/EtiquetaTitulo.h"
 
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -21,18 +22,6 @@
 namespace {
 
 constexpr int kLargoCampos = 10; // NOMBRE and CONTRASENA are CHAR(10)
-
-QLabel *nuevoTitulo(const char *nombre, const QString &texto, int puntos, QWidget *parent)
-{
-    auto *label = new QLabel(texto, parent);
-    label->setObjectName(QLatin1String(nombre));
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSize(puntos);
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 
 QLineEdit *nuevoCampo(const char *nombre, QWidget *parent)
 {
@@ -85,8 +74,8 @@ TfrmLogin::TfrmLogin(fb::Connection &general, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 16, 24, 16);
-    layout->addWidget(nuevoTitulo("lblTitulo", QStringLiteral("VANTREL FACTURACION"), 16, this));
-    layout->addWidget(nuevoTitulo("lblIdentificacion", QStringLiteral("IDENTIFICACION DE USUARIO"), 10, this));
+    layout->addWidget(ui::nuevaEtiquetaTitulo("lblTitulo", QStringLiteral("VANTREL FACTURACION"), 16, this));
+    layout->addWidget(ui::nuevaEtiquetaTitulo("lblIdentificacion", QStringLiteral("IDENTIFICACION DE USUARIO"), 10, this));
     layout->addWidget(crearPanel());
     ui::EnterAsTab::install(this);
     // Name, Enter, password, Enter: the last Enter logs in.
