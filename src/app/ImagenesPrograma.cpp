@@ -1,5 +1,7 @@
 #include "ImagenesPrograma.h"
 
+#include "platform/ui/widgets/Colores.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -44,7 +46,7 @@ void dibujarFactura(QPainter &painter, const QRectF &hoja)
     painter.setBrush(Qt::white);
     painter.drawRect(hoja);
     const QRectF cabecera(hoja.left() + 8, hoja.top() + 8, hoja.width() - 16, 18);
-    painter.fillRect(cabecera, kColorFondo);
+    painter.fillRect(cabecera, ui::kColorPrograma);
     painter.setPen(Qt::white);
     painter.setFont(fuente(11, true));
     painter.drawText(cabecera, Qt::AlignCenter, QStringLiteral("FACTURA"));
@@ -52,7 +54,7 @@ void dibujarFactura(QPainter &painter, const QRectF &hoja)
     for (qreal y = cabecera.bottom() + 12; y < hoja.bottom() - 34; y += 10)
         painter.drawLine(QPointF(hoja.left() + 10, y), QPointF(hoja.right() - 10, y));
     const QRectF total(hoja.right() - 62, hoja.bottom() - 28, 54, 18);
-    painter.setPen(QPen(kColorFondo, 1.5));
+    painter.setPen(QPen(ui::kColorPrograma, 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(total);
     painter.setFont(fuente(10, true));
@@ -97,7 +99,7 @@ QPixmap portada(const QSize &size)
     QPainter painter;
     QPixmap pixmap = lienzo(size, painter);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kColorFondo.lighter(130));
+    painter.setBrush(ui::kColorPrograma.lighter(130));
     painter.drawRoundedRect(QRectF(0, 0, size.width(), size.height()), 8, 8);
     const qreal margen = size.height() / 10.0;
     const QRectF hoja(margen, margen, size.width() * 0.45, size.height() - 2 * margen);

@@ -1,6 +1,7 @@
 #include "TfrmInicio.h"
 
 #include "app/ImagenesPrograma.h"
+#include "platform/ui/widgets/Colores.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,7 +27,7 @@ TfrmInicio::TfrmInicio(QWidget *parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     QPalette fondo = palette();
-    fondo.setColor(QPalette::Window, imagenes::kColorFondo);
+    fondo.setColor(QPalette::Window, ui::kColorPrograma);
     setPalette(fondo);
     setAutoFillBackground(true);
 

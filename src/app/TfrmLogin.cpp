@@ -1,6 +1,7 @@
 #include "TfrmLogin.h"
 
 #include "app/ImagenesPrograma.h"
+#include "platform/ui/widgets/Colores.h"
 #include "app/TmdlConexiones.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbError.h"
@@ -55,7 +56,7 @@ TfrmLogin::TfrmLogin(fb::Connection &general, QWidget *parent)
     setModal(true);
     setAutoFillBackground(true);
     QPalette fondo = palette();
-    fondo.setColor(QPalette::Window, imagenes::kColorFondo);
+    fondo.setColor(QPalette::Window, ui::kColorPrograma);
     fondo.setColor(QPalette::WindowText, Qt::white);
     setPalette(fondo);
 

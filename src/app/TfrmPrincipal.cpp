@@ -1,6 +1,7 @@
 #include "TfrmPrincipal.h"
 
 #include "app/ImagenesPrograma.h"
+#include "platform/ui/widgets/Colores.h"
 #include "app/ProcesoNuevo.h"
 #include "app/Sesion.h"
 #include "app/TfrmAcerca.h"
@@ -198,7 +199,7 @@ TfrmPrincipal::TfrmPrincipal(Sesion *sesion, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfrmPrincipal"));
     setWindowTitle(QStringLiteral("Vantrel Facturacion"));
-    m_area->setBackground(imagenes::kColorFondo);
+    m_area->setBackground(ui::kColorPrograma);
     crearAcciones();
     crearMenus();
     crearBarraAccesos();

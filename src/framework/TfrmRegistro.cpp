@@ -5,7 +5,7 @@
 #include "platform/dataset/RecordSet.h"
 #include "platform/ui/widgets/EnterAsTab.h"
 #include "widgets/BandaTitulo.h"
-#include "widgets/Colores.h"
+#include "platform/ui/widgets/Colores.h"
 #include "widgets/DBEdit.h"
 #include "widgets/EnlaceCampo.h"
 #include "widgets/Intentar.h"
@@ -74,7 +74,7 @@ TfrmRegistro::TfrmRegistro(QWidget *owner, bool modal, bool moduloCompartido, De
     auto *botones = new QFrame(this);
     botones->setAutoFillBackground(true);
     QPalette azul = botones->palette();
-    azul.setColor(QPalette::Window, fw::kColorPrograma);
+    azul.setColor(QPalette::Window, ui::kColorPrograma);
     botones->setPalette(azul);
     btnAceptar = nuevoBoton("btnAceptar", QStringLiteral("&Aceptar"), botones);
     btnCancelar = nuevoBoton("btnCancelar", QStringLiteral("&Cancelar"), botones);

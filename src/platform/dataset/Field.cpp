@@ -57,9 +57,10 @@ QDate Field::asDate() const
     return v.toDate();
 }
 
-QString Field::displayText() const
+QString Field::displayText() const { return displayText(value()); }
+
+QString Field::displayText(const QVariant &v) const
 {
-    const QVariant v = value();
     if (!v.isValid() || v.isNull())
         return {};
     switch (type) {

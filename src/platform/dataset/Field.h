@@ -65,6 +65,7 @@ public:
     double asFloat() const;     // null gives 0
     QDate asDate() const;
     QString displayText() const; // formatted with displayFormat
+    QString displayText(const QVariant &value) const; // any value of this field, formatted
 
     // Assigns a value (converted to the field's type). Throws DatasetError for
     // a value that cannot be converted or is out of range, or when the field

@@ -36,24 +36,29 @@ Field &RecordSet::field(const QString &name)
         return *f;
     if (isOpen())
         throw DatasetError(QStringLiteral("El campo '%1' no existe en %2").arg(name, m_name));
-    m_fieldStore.push_back(std::make_unique<Field>(*this, name.toUpper(), FieldKind::Data));
-    return *m_fieldStore.back();
+    return newField(name, FieldKind::Data);
 }
 
 Field *RecordSet::findField(const QString &name) const
 {
-    for (const auto &f : m_fieldStore)
-        if (f->name().compare(name, Qt::CaseInsensitive) == 0)
-            return f.get();
-    return nullptr;
+    // Rules and windows reach fields by name on every assignment: a hash,
+    // not a walk over the fields.
+    return m_fieldsByName.value(name.toUpper());
+}
+
+Field &RecordSet::newField(const QString &name, FieldKind kind)
+{
+    m_fieldStore.push_back(std::make_unique<Field>(*this, name.toUpper(), kind));
+    Field &f = *m_fieldStore.back();
+    m_fieldsByName.insert(f.name(), &f);
+    return f;
 }
 
 Field &RecordSet::addCalculatedField(const QString &name, fb::SqlType type, int size)
 {
     if (isOpen())
         throw DatasetError(QStringLiteral("No se pueden añadir campos a %1 abierto").arg(m_name));
-    m_fieldStore.push_back(std::make_unique<Field>(*this, name.toUpper(), FieldKind::Calculated));
-    Field &f = *m_fieldStore.back();
+    Field &f = newField(name, FieldKind::Calculated);
     f.type = type;
     f.size = size;
     return f;
@@ -64,8 +69,7 @@ Field &RecordSet::addLookupField(const QString &name, const QString &keyField, R
 {
     if (isOpen())
         throw DatasetError(QStringLiteral("No se pueden añadir campos a %1 abierto").arg(m_name));
-    m_fieldStore.push_back(std::make_unique<Field>(*this, name.toUpper(), FieldKind::Lookup));
-    Field &f = *m_fieldStore.back();
+    Field &f = newField(name, FieldKind::Lookup);
     f.type = fb::SqlType::Varchar;
     f.size = size;
     f.keyField = keyField.toUpper();
@@ -85,10 +89,8 @@ void RecordSet::bindColumns(const std::vector<fb::ColumnInfo> &columns)
     for (const auto &col : columns) {
         Field *f = findField(col.name);
         const bool isNew = !f || f->type == fb::SqlType::Unknown;
-        if (!f) {
-            m_fieldStore.push_back(std::make_unique<Field>(*this, col.name, FieldKind::Data));
-            f = m_fieldStore.back().get();
-        }
+        if (!f)
+            f = &newField(col.name, FieldKind::Data);
         f->m_index = index++;
         f->type = col.type;
         f->size = col.length;
@@ -281,15 +283,7 @@ QVariant RecordSet::rowValue(int row, const Field &f) const
 
 QString RecordSet::rowDisplayText(int row, const Field &f) const
 {
-    // Reuse the field's formatting by reading the row through a calculation context.
-    if (row < 0 || row >= rowCount())
-        return {};
-    auto *self = const_cast<RecordSet *>(this);
-    QVariantList *previous = self->m_calcValues;
-    self->m_calcValues = (row == m_current && isEditing()) ? &self->m_buffer : &self->m_rows[size_t(row)]->values;
-    const QString text = f.displayText();
-    self->m_calcValues = previous;
-    return text;
+    return f.displayText(rowValue(row, f));
 }
 
 // ---------------------------------------------------------------- navigation

@@ -173,6 +173,7 @@ private:
     QString sortKey(const QVariant &value) const;
     QVariant lookupValue(const Field &field, const QVariantList &values) const;
     void buildLookups();
+    Field &newField(const QString &name, FieldKind kind);
     void clearLog();
     void requireOpen() const;
     void requireBrowse() const;
@@ -183,6 +184,7 @@ private:
     QVariantList m_params;
 
     std::vector<std::unique_ptr<Field>> m_fieldStore;
+    QHash<QString, Field *> m_fieldsByName; // upper-case name -> field of m_fieldStore
     std::vector<Field *> m_fieldOrder;
     int m_dataColumns = 0;
     int m_valueCount = 0; // data columns + calculated fields
