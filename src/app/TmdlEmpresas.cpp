@@ -69,35 +69,17 @@ bool eliminarBase(const QString &nombre)
     return true;
 }
 
-// A copy of the template as the new database. The copy is made under a
-// temporary name and checked by opening it, so a half-copied or broken file
-// never takes the company's name.
+// The template copied as the new database; any failure is a refusal of the
+// company's post.
 void copiarPlantilla(const QString &plantilla, const QString &destino)
 {
-    if (!QFileInfo::exists(plantilla))
-        throw Rechazo(QStringLiteral("No se encuentra la plantilla de empresas %1. La empresa no se ha creado.")
-                          .arg(plantilla));
-    const QString temporal = destino + QStringLiteral(".nueva");
-    QFile::remove(temporal);
-    if (!QFile::copy(plantilla, temporal)) {
-        QFile::remove(temporal);
-        throw Rechazo(QStringLiteral("No se ha podido copiar la plantilla de empresas %1 en %2. "
-                                     "La empresa no se ha creado.").arg(plantilla, destino));
-    }
-    // Embedded there are no database passwords: the file permissions are the
-    // only protection, as for every database the program creates.
-    QFile::setPermissions(temporal, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    const QString noCreada = QStringLiteral("\nLa empresa no se ha creado.");
     try {
-        fb::Connection prueba;
-        prueba.open(temporal);
+        db::copyTemplate(plantilla, destino);
     } catch (const fb::Error &e) {
-        QFile::remove(temporal);
-        throw Rechazo(QStringLiteral("La plantilla de empresas %1 no es una base de datos válida. "
-                                     "La empresa no se ha creado.\n%2").arg(plantilla, e.text()));
-    }
-    if (!QFile::rename(temporal, destino)) {
-        QFile::remove(temporal);
-        throw Rechazo(QStringLiteral("No se ha podido crear %1. La empresa no se ha creado.").arg(destino));
+        throw Rechazo(e.text() + noCreada);
+    } catch (const std::runtime_error &e) {
+        throw Rechazo(QString::fromStdString(e.what()) + noCreada);
     }
 }
 

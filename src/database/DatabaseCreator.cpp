@@ -3,6 +3,7 @@
 #include "DemoData.h"
 #include "Schema.h"
 #include "platform/firebird/FbConnection.h"
+#include "platform/firebird/FbError.h"
 #include "platform/firebird/FbStatement.h"
 #include "platform/firebird/FbTransaction.h"
 
@@ -103,13 +104,37 @@ void createTemplateDatabase(const QString &path)
     fillOrRemove(connection, path, [&] { createTables(connection, companyTables()); });
 }
 
+void copyTemplate(const QString &templatePath, const QString &path)
+{
+    if (!QFileInfo::exists(templatePath))
+        fail(QStringLiteral("No se encuentra la plantilla de empresas %1.").arg(templatePath));
+    const QString temporary = path + QStringLiteral(".nueva");
+    QFile::remove(temporary);
+    if (!QFile::copy(templatePath, temporary)) {
+        QFile::remove(temporary);
+        fail(QStringLiteral("No se ha podido copiar la plantilla de empresas %1 en %2.").arg(templatePath, path));
+    }
+    // Same protection as a file the engine creates: owner and group only.
+    QFile::setPermissions(temporary, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    try {
+        fb::Connection check;
+        check.open(temporary);
+    } catch (const fb::Error &e) {
+        QFile::remove(temporary);
+        throw fb::Error(QStringLiteral("La plantilla de empresas %1 no es una base de datos válida.\n%2")
+                            .arg(templatePath, e.text()),
+                        e.codes(), e.sqlCode());
+    }
+    if (!QFile::rename(temporary, path)) {
+        QFile::remove(temporary);
+        fail(QStringLiteral("No se ha podido crear %1.").arg(path));
+    }
+}
+
 void createDemoCompany(const QString &templatePath, const QString &path)
 {
     refuseExisting(path);
-    if (!QFile::copy(templatePath, path))
-        fail(QStringLiteral("No se pudo copiar la plantilla %1 en %2.").arg(templatePath, path));
-    // Same protection as a file the engine creates: owner and group only.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    copyTemplate(templatePath, path);
     fb::Connection connection;
     fillOrRemove(connection, path, [&] {
         connection.open(path);

@@ -21,6 +21,13 @@ void createGeneralDatabase(const QString &path);
 // copies of this file.
 void createTemplateDatabase(const QString &path);
 
+// A new company database as a copy of the template. The copy is made under a
+// temporary name, given owner-and-group access (embedded there are no
+// database passwords), and checked by opening it; only then does it take
+// `path`, so a half-copied or broken file never passes for a database.
+// Throws fb::Error (the template is not a database) or std::runtime_error.
+void copyTemplate(const QString &templatePath, const QString &path);
+
 // The demo company: a copy of the template with the demo master data.
 // Refuses when `path` already exists.
 void createDemoCompany(const QString &templatePath, const QString &path);
