@@ -8,6 +8,11 @@
 #include "app/TfrmGestionEmpresas.h"
 #include "app/TfrmGestionUsuarios.h"
 #include "app/TfrmSesion.h"
+#include "master/TfrmGestionCuentasBancarias.h"
+#include "master/TfrmGestionFormasPago.h"
+#include "master/TfrmGestionResponsablesAlmacen.h"
+#include "master/TfrmGestionResponsablesCompras.h"
+#include "master/TfrmGestionVendedores.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/widgets/ComandosEdicion.h"
 #include "platform/ui/widgets/EnterAsTabPrograma.h"
@@ -414,6 +419,14 @@ void TfrmPrincipal::registrarVentanas()
     registrarVentana("accEmpresas", gestion<TfrmGestionEmpresas>(this, TfrmGestionEmpresas::kSqlEmpresas));
     registrarVentana("accUsuarios",
                      gestion<TfrmGestionUsuarios>(this, QStringLiteral("SELECT * FROM USUARIO ORDER BY NOMBRE")));
+    registrarVentana("accFormasPago", gestion<TfrmGestionFormasPago>(this, TfrmGestionFormasPago::kSqlFormasPago));
+    registrarVentana("accCuentasBancarias",
+                     gestion<TfrmGestionCuentasBancarias>(this, TfrmGestionCuentasBancarias::kSqlCuentasBancarias));
+    registrarVentana("acVendedores", gestion<TfrmGestionVendedores>(this, TfrmGestionVendedores::sqlVendedores()));
+    registrarVentana("accREspCompras", gestion<TfrmGestionResponsablesCompras>(
+                                           this, TfrmGestionResponsablesCompras::sqlResponsablesCompras()));
+    registrarVentana("accRespAlmacen", gestion<TfrmGestionResponsablesAlmacen>(
+                                           this, TfrmGestionResponsablesAlmacen::sqlResponsablesAlmacen()));
 }
 
 void TfrmPrincipal::registrarOrden(const char *nombre, std::function<void()> orden)

@@ -33,6 +33,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -160,6 +161,8 @@ private slots:
     void comandosSegunSuVentana_data();
     void comandosSegunSuVentana();
     void barraAccesos();
+    void ventanasDeLaEmpresa_data();
+    void ventanasDeLaEmpresa();
     void ventanasDeAdministracion_data();
     void ventanasDeAdministracion();
     void ventanasHijasEscalonadas();
@@ -305,6 +308,31 @@ void TstPrincipal::menu()
 
 // Commands that open a window are enabled once their window is bound to
 // them; the others are enabled from the start, with or without a company.
+namespace {
+
+// The company's browse windows the program has so far: command, window and title.
+struct VentanaEmpresa
+{
+    const char *orden;
+    const char *ventana;
+    const char *titulo;
+};
+const VentanaEmpresa kVentanasEmpresa[] = {
+    {"accFormasPago", "TfrmGestionFormasPago", "FORMAS DE PAGO"},
+    {"accCuentasBancarias", "TfrmGestionCuentasBancarias", "CUENTAS BANCARIAS"},
+    {"acVendedores", "TfrmGestionVendedores", "VENDEDORES"},
+    {"accREspCompras", "TfrmGestionResponsablesCompras", "RESPONSABLES DE COMPRAS"},
+    {"accRespAlmacen", "TfrmGestionResponsablesAlmacen", "RESPONSABLES DE ALMACEN"},
+};
+
+bool tieneVentana(const char *nombre)
+{
+    return std::any_of(std::begin(kVentanasEmpresa), std::end(kVentanasEmpresa),
+                       [nombre](const VentanaEmpresa &v) { return qstrcmp(v.orden, nombre) == 0; });
+}
+
+} // namespace
+
 void TstPrincipal::comandosSegunSuVentana_data()
 {
     QTest::addColumn<QString>("nombre");
@@ -315,7 +343,7 @@ void TstPrincipal::comandosSegunSuVentana_data()
           "accFamilias", "accArticulos", "accMovimientosAlmacen", "acVendedores", "accClientes",
           "accPresupuestosCliente", "accPedidosVenta", "accAlbaranesVenta", "accFacturasVenta",
           "accIncidenciasVenta", "accCuentasBancarias", "accFormasPago", "accCobros", "accPagos"})
-        QTest::newRow(nombre) << QString::fromLatin1(nombre) << false;
+        QTest::newRow(nombre) << QString::fromLatin1(nombre) << tieneVentana(nombre);
     for (const char *nombre :
          {"accEmpresas", "accUsuarios", "accCambiarEmpresa", "accCambioUsuario", "accSesionNueva",
           "accFinalizaSesion", "accVErMenu", "accVerEstado", "accVerAccesos", "accClientesAyuda",
@@ -334,6 +362,7 @@ void TstPrincipal::comandosSegunSuVentana()
     if (habilitada)
         return;
 
+    // A command whose window comes later works as soon as one is bound.
     principal.registrarVentana(qPrintable(nombre), [] { return new QWidget; });
 
     QVERIFY(a->isEnabled());
@@ -375,6 +404,40 @@ void TstPrincipal::barraAccesos()
     auto *boton = tlbAccesos->widget(0)->findChildren<QToolButton *>().at(1);
     QCOMPARE(boton->text(), QStringLiteral("Proveedores"));
     QVERIFY(boton->isEnabled());
+}
+
+void TstPrincipal::ventanasDeLaEmpresa_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("titulo");
+    for (const VentanaEmpresa &v : kVentanasEmpresa)
+        QTest::newRow(v.orden) << QString::fromLatin1(v.orden) << QString::fromLatin1(v.ventana)
+                               << QString::fromUtf8(v.titulo);
+}
+
+// Each command opens its browse window on the current company's rows.
+void TstPrincipal::ventanasDeLaEmpresa()
+{
+    QFETCH(QString, orden);
+    QFETCH(QString, ventana);
+    QFETCH(QString, titulo);
+    QTemporaryDir dir;
+    const QString datos = testsupport::freshDatabases(dir);
+    testsupport::ScriptedDialogs dialogs;
+    TmdlConexiones conexiones(datos);
+    conexiones.ConectarEmpresa(QStringLiteral("01"));
+    TfrmPrincipal principal;
+    QVERIFY(activar(principal));
+
+    accion(principal, qPrintable(orden))->trigger();
+
+    const QList<QMdiSubWindow *> subs = area(principal)->subWindowList();
+    QCOMPARE(subs.size(), 1);
+    QCOMPARE(subs[0]->widget()->objectName(), ventana);
+    QCOMPARE(subs[0]->widget()->findChild<QLabel *>(QStringLiteral("lblTitulo"))->text(), titulo);
+    QVERIFY(subs[0]->widget()->findChild<QTableView *>(QStringLiteral("DBGrid1"))->model());
+    QCOMPARE(dialogs.shown, QStringList());
 }
 
 void TstPrincipal::ventanasDeAdministracion_data()
