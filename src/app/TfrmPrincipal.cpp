@@ -8,11 +8,19 @@
 #include "app/TfrmGestionEmpresas.h"
 #include "app/TfrmGestionUsuarios.h"
 #include "app/TfrmSesion.h"
+#include "incidents/TfrmGestionIncidencias.h"
+#include "master/TfrmGestionClientes.h"
 #include "master/TfrmGestionCuentasBancarias.h"
 #include "master/TfrmGestionFormasPago.h"
 #include "master/TfrmGestionResponsablesAlmacen.h"
+#include "master/TfrmGestionProveedores.h"
 #include "master/TfrmGestionResponsablesCompras.h"
 #include "master/TfrmGestionVendedores.h"
+#include "sales/TfrmGestionAlbaranesVenta.h"
+#include "warehouse/TfrmGestionAlmacenes.h"
+#include "warehouse/TfrmGestionArticulos.h"
+#include "warehouse/TfrmGestionFamilias.h"
+#include "warehouse/TfrmGestionMovimientosAlmacen.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/widgets/ComandosEdicion.h"
 #include "platform/ui/widgets/EnterAsTabPrograma.h"
@@ -427,6 +435,19 @@ void TfrmPrincipal::registrarVentanas()
                                            this, TfrmGestionResponsablesCompras::sqlResponsablesCompras()));
     registrarVentana("accRespAlmacen", gestion<TfrmGestionResponsablesAlmacen>(
                                            this, TfrmGestionResponsablesAlmacen::sqlResponsablesAlmacen()));
+    registrarVentana("accClientes", gestion<TfrmGestionClientes>(this, TfrmGestionClientes::kSqlClientes));
+    registrarVentana("accProveedores", gestion<TfrmGestionProveedores>(this, TfrmGestionProveedores::kSqlProveedores));
+    registrarVentana("accFamilias", gestion<TfrmGestionFamilias>(this, TfrmGestionFamilias::kSqlFamilias));
+    registrarVentana("accArticulos", gestion<TfrmGestionArticulos>(this, TfrmGestionArticulos::kSqlArticulos));
+    registrarVentana("accAlmacenes", gestion<TfrmGestionAlmacenes>(this, TfrmGestionAlmacenes::kSqlAlmacenes));
+    registrarVentana("accMovimientosAlmacen",
+                     gestion<TfrmGestionMovimientosAlmacen>(this, TfrmGestionMovimientosAlmacen::kSqlMovimientos));
+    registrarVentana("accAlbaranesVenta",
+                     gestion<TfrmGestionAlbaranesVenta>(this, TfrmGestionAlbaranesVenta::kSqlAlbaranesVenta));
+    registrarVentana("accIncidenciasCompra",
+                     [this] { return TfrmGestionIncidencias::abrirCiclo(this, QStringLiteral("C")); });
+    registrarVentana("accIncidenciasVenta",
+                     [this] { return TfrmGestionIncidencias::abrirCiclo(this, QStringLiteral("V")); });
 }
 
 void TfrmPrincipal::registrarOrden(const char *nombre, std::function<void()> orden)

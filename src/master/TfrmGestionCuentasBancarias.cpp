@@ -1,6 +1,7 @@
 #include "TfrmGestionCuentasBancarias.h"
 
 #include "TfrmCuentaBancaria.h"
+#include "TfrmListadoCuentas.h"
 #include "TmdlCuentasBancarias.h"
 
 namespace {
@@ -28,6 +29,7 @@ TfrmGestionCuentasBancarias::TfrmGestionCuentasBancarias(QWidget *owner, bool mo
     : TfrmGestion(owner, modal, descripcionCuentasBancarias()), mdlCuentasBancarias(new TmdlCuentasBancarias(this))
 {
     setObjectName(QStringLiteral("TfrmGestionCuentasBancarias"));
+    setListado([this] { TfrmListadoCuentas(this).exec(); });
     setDatos(mdlCuentasBancarias->CuentasBancarias);
 }
 

@@ -1,6 +1,7 @@
 #include "TfrmGestionFormasPago.h"
 
 #include "TfrmFormaPago.h"
+#include "TfrmListadoFormasPago.h"
 #include "TmdlFormasPago.h"
 
 namespace {
@@ -27,6 +28,7 @@ TfrmGestionFormasPago::TfrmGestionFormasPago(QWidget *owner, bool modal)
     : TfrmGestion(owner, modal, descripcionFormasPago()), mdlFormasPago(new TmdlFormasPago(this))
 {
     setObjectName(QStringLiteral("TfrmGestionFormasPago"));
+    setListado([this] { TfrmListadoFormasPago(this).exec(); });
     setDatos(mdlFormasPago->FormasPago);
 }
 

@@ -1,6 +1,7 @@
 #include "TfrmGestionResponsablesAlmacen.h"
 
 #include "DescripcionPersonal.h"
+#include "TfrmListadoResponsablesAlmacen.h"
 #include "TfrmResponsableAlmacen.h"
 #include "TmdlResponsablesAlmacen.h"
 
@@ -9,6 +10,7 @@ TfrmGestionResponsablesAlmacen::TfrmGestionResponsablesAlmacen(QWidget *owner, b
       mdlResponsablesAlmacen(static_cast<TmdlResponsablesAlmacen *>(&moduloPersonal()))
 {
     setObjectName(QStringLiteral("TfrmGestionResponsablesAlmacen"));
+    setListado([this] { TfrmListadoResponsablesAlmacen(this).exec(); });
 }
 
 QString TfrmGestionResponsablesAlmacen::sqlResponsablesAlmacen()

@@ -1,6 +1,7 @@
 #include "TfrmGestionResponsablesCompras.h"
 
 #include "DescripcionPersonal.h"
+#include "TfrmListadoResponsablesCompras.h"
 #include "TfrmResponsableCompras.h"
 #include "TmdlResponsablesCompras.h"
 
@@ -9,6 +10,7 @@ TfrmGestionResponsablesCompras::TfrmGestionResponsablesCompras(QWidget *owner, b
       mdlResponsablesCompras(static_cast<TmdlResponsablesCompras *>(&moduloPersonal()))
 {
     setObjectName(QStringLiteral("TfrmGestionResponsablesCompras"));
+    setListado([this] { TfrmListadoResponsablesCompras(this).exec(); });
 }
 
 QString TfrmGestionResponsablesCompras::sqlResponsablesCompras()

@@ -1,6 +1,7 @@
 #include "TfrmGestionVendedores.h"
 
 #include "DescripcionPersonal.h"
+#include "TfrmListadoVendedores.h"
 #include "TfrmVendedor.h"
 #include "TmdlVendedores.h"
 
@@ -9,6 +10,7 @@ TfrmGestionVendedores::TfrmGestionVendedores(QWidget *owner, bool modal)
       mdlVendedores(static_cast<TmdlVendedores *>(&moduloPersonal()))
 {
     setObjectName(QStringLiteral("TfrmGestionVendedores"));
+    setListado([this] { TfrmListadoVendedores(this).exec(); });
 }
 
 QString TfrmGestionVendedores::sqlVendedores()

@@ -323,6 +323,15 @@ const VentanaEmpresa kVentanasEmpresa[] = {
     {"acVendedores", "TfrmGestionVendedores", "VENDEDORES"},
     {"accREspCompras", "TfrmGestionResponsablesCompras", "RESPONSABLES DE COMPRAS"},
     {"accRespAlmacen", "TfrmGestionResponsablesAlmacen", "RESPONSABLES DE ALMACEN"},
+    {"accClientes", "TfrmGestionClientes", "CLIENTES"},
+    {"accProveedores", "TfrmGestionProveedores", "PROVEEDORES"},
+    {"accFamilias", "TfrmGestionFamilias", "FAMILIAS"},
+    {"accArticulos", "TfrmGestionArticulos", "ARTICULOS"},
+    {"accAlmacenes", "TfrmGestionAlmacenes", "ALMACENES"},
+    {"accMovimientosAlmacen", "TfrmGestionMovimientosAlmacen", "MOVIMIENTOS DE ALMACEN"},
+    {"accAlbaranesVenta", "TfrmGestionAlbaranesVenta", "ALBARANES DE VENTA"},
+    {"accIncidenciasCompra", "TfrmGestionIncidencias", "INCIDENCIAS DE COMPRA"},
+    {"accIncidenciasVenta", "TfrmGestionIncidencias", "INCIDENCIAS DE VENTA"},
 };
 
 bool tieneVentana(const char *nombre)
