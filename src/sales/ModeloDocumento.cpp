@@ -75,15 +75,16 @@ void ModeloDocumento::agregarCampos()
     if (m_familia.conPendiente)
         importeCalculado(m_cabecera, QStringLiteral("PENDIENTE"));
     importeCalculado(m_lineas, QStringLiteral("IMPORTE"));
+    m_lineas.field(QStringLiteral("PRECIO")).displayFormat = kMascaraImporte;
 
     const Busquedas &b = m_busquedas;
     if (b.clientes) {
         m_cabecera.addLookupField(QStringLiteral("NCLIENTE"), QStringLiteral("CLIENTE"), b.clientes,
                                   QStringLiteral("NOMBRE"), 50);
-        m_cabecera
-            .addLookupField(QStringLiteral("SALDOCLIENTE"), QStringLiteral("CLIENTE"), b.clientes,
-                            QStringLiteral("SALDO"))
-            .displayFormat = kMascaraImporte;
+        ds::Field &saldo = m_cabecera.addLookupField(QStringLiteral("SALDOCLIENTE"), QStringLiteral("CLIENTE"),
+                                                     b.clientes, QStringLiteral("SALDO"));
+        saldo.type = fb::SqlType::Double;
+        saldo.displayFormat = kMascaraImporte;
     }
     if (b.almacenes && m_familia.conAlmacen)
         m_cabecera.addLookupField(QStringLiteral("NALMACEN"), QStringLiteral("ALMACEN"), b.almacenes,
