@@ -1,6 +1,7 @@
 #include "DocumentosTitular.h"
 
 #include "platform/dataset/RecordSet.h"
+#include "sales/FamiliasVenta.h"
 
 namespace master {
 
@@ -25,7 +26,9 @@ DocumentosTitular::DocumentosTitular(fb::Connection &conexion, QString columnaTi
     for (const DocumentoTitular &tipo : m_tipos) {
         auto *documentos = new ds::RecordSet(tipo.tabla, this);
         documentos->setConnection(&conexion);
-        if (tipo.columnas.contains(QStringLiteral("ID")))
+        if (tipo.familia)
+            doc::agregarTotales(*documentos, *tipo.familia);
+        else if (tipo.columnas.contains(QStringLiteral("ID")))
             agregarClave(*documentos);
         m_documentos.push_back(documentos);
     }
@@ -42,10 +45,11 @@ const std::vector<DocumentoTitular> &documentosCliente()
 {
     static const QStringList ventas{"ID", "ESTADO", "FECHA", "TOTAL"};
     static const std::vector<DocumentoTitular> tipos{
-        {QStringLiteral("PRESUPUESTOS"), QStringLiteral("PRESUPUESTO_VENTA"), {"NUMERO", "ESTADO", "FECHA", "TOTAL"}},
-        {QStringLiteral("PEDIDOS"), QStringLiteral("PEDIDO_VENTA"), ventas},
-        {QStringLiteral("ALBARANES"), QStringLiteral("ALBARAN_VENTA"), ventas},
-        {QStringLiteral("FACTURAS"), QStringLiteral("FACTURA_VENTA"), ventas},
+        {QStringLiteral("PRESUPUESTOS"), QStringLiteral("PRESUPUESTO_VENTA"), {"NUMERO", "ESTADO", "FECHA", "TOTAL"},
+         &doc::presupuestosVenta()},
+        {QStringLiteral("PEDIDOS"), QStringLiteral("PEDIDO_VENTA"), ventas, &doc::pedidosVenta()},
+        {QStringLiteral("ALBARANES"), QStringLiteral("ALBARAN_VENTA"), ventas, &doc::albaranesVenta()},
+        {QStringLiteral("FACTURAS"), QStringLiteral("FACTURA_VENTA"), ventas, &doc::facturasVenta()},
         {QStringLiteral("COBROS"), QStringLiteral("COBRO"),
          {"NUMERO", "ESTADO", "FACTURA", "FECHA_EMISION", "FECHA_VENCIMIENTO", "IMPORTE"}},
     };

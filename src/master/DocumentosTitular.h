@@ -11,16 +11,22 @@ class Connection;
 namespace ds {
 class RecordSet;
 }
+namespace doc {
+struct Familia;
+}
 
 namespace master {
 
 // One kind of document an owner's record window lists read-only: the inner
-// tab's caption, the table and the grid's columns.
+// tab's caption, the table and the grid's columns; for the documents the
+// document model already knows, their family, which brings the key and the
+// totals.
 struct DocumentoTitular
 {
     QString pestana;
     QString tabla;
     QStringList columnas;
+    const doc::Familia *familia = nullptr;
 };
 
 // The documents of one customer or supplier, one record set per kind, opened

@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <cmath>
+#include <string_view>
 
 namespace doc {
 
@@ -45,6 +46,64 @@ double importe(double precio, double cantidad, double descuento)
     return precio * cantidad * (1.0 - descuento / 100.0);
 }
 
+namespace {
+
+// Derived values of a header, in their order: the key, the taxable bases,
+// VAT, surcharge, total and (invoices) what is still to be paid. Not rounded.
+void calcularTotales(ds::RecordSet &set, const Familia &familia)
+{
+    auto valor = [&set](const QString &nombre) { return comoNumero(set.value(nombre)); };
+    if (familia.conSerie)
+        set.setValue(QStringLiteral("ID"), clave(set.value(QStringLiteral("SERIE")).toString(),
+                                                 set.value(QStringLiteral("NUMERO")).toInt()));
+    double factor = 1.0 - valor(QStringLiteral("DESCUENTO")) / 100.0;
+    if (familia.conDescuentoPP)
+        factor *= 1.0 - valor(QStringLiteral("DESCUENTO_PP")) / 100.0;
+    double bases[4], baseTotal = 0, ivaTotal = 0, recargoTotal = 0;
+    for (int n = 1; n <= 4; ++n) {
+        bases[n - 1] = cuatroDecimales(valor(columna("BASE", n))) * factor;
+        set.setValue(columna("BASEIMP", n), bases[n - 1]);
+        baseTotal += bases[n - 1];
+    }
+    set.setValue(QStringLiteral("BASE_IMP"), baseTotal);
+    for (int n = 1; n <= 4; ++n) {
+        const double iva = bases[n - 1] * valor(columna("PIVA", n)) / 100.0;
+        set.setValue(columna("IVA", n), iva);
+        ivaTotal += iva;
+    }
+    set.setValue(QStringLiteral("IVA"), ivaTotal);
+    for (int n = 1; n <= 4; ++n) {
+        const double recargo = bases[n - 1] * valor(columna("PRE", n)) / 100.0;
+        set.setValue(columna("RECARGO", n), recargo);
+        recargoTotal += recargo;
+    }
+    set.setValue(QStringLiteral("RECARGO"), recargoTotal);
+    const double total = baseTotal + ivaTotal + recargoTotal;
+    set.setValue(QStringLiteral("TOTAL"), total);
+    if (familia.conPendiente)
+        set.setValue(QStringLiteral("PENDIENTE"), total - valor(QStringLiteral("PAGADO")));
+}
+
+} // namespace
+
+void agregarTotales(ds::RecordSet &cabecera, const Familia &familia)
+{
+    auto importeCalculado = [&cabecera](const QString &nombre) {
+        cabecera.addCalculatedField(nombre, fb::SqlType::Double).displayFormat = kMascaraImporte;
+    };
+    if (familia.conSerie)
+        cabecera.addCalculatedField(QStringLiteral("ID"), fb::SqlType::Char, 10);
+    for (const char *grupo : {"BASEIMP", "IVA", "RECARGO"}) {
+        for (int n = 1; n <= 4; ++n)
+            importeCalculado(columna(grupo, n));
+        importeCalculado(QLatin1String(grupo == std::string_view("BASEIMP") ? "BASE_IMP" : grupo));
+    }
+    importeCalculado(QStringLiteral("TOTAL"));
+    if (familia.conPendiente)
+        importeCalculado(QStringLiteral("PENDIENTE"));
+    cabecera.onCalcFields = [familia](ds::RecordSet &set) { calcularTotales(set, familia); };
+}
+
 ModeloDocumento::ModeloDocumento(Familia familia, ds::RecordSet &cabecera, ds::RecordSet &lineas,
                                  Busquedas busquedas)
     : m_familia(std::move(familia)), m_cabecera(cabecera), m_lineas(lineas), m_busquedas(busquedas)
@@ -57,24 +116,8 @@ fb::Connection &ModeloDocumento::conexion() const { return *m_cabecera.connectio
 
 void ModeloDocumento::agregarCampos()
 {
-    auto importeCalculado = [](ds::RecordSet &set, const QString &nombre) {
-        set.addCalculatedField(nombre, fb::SqlType::Double).displayFormat = kMascaraImporte;
-    };
-    if (m_familia.conSerie)
-        m_cabecera.addCalculatedField(QStringLiteral("ID"), fb::SqlType::Char, 10);
-    for (int n = 1; n <= 4; ++n)
-        importeCalculado(m_cabecera, columna("BASEIMP", n));
-    importeCalculado(m_cabecera, QStringLiteral("BASE_IMP"));
-    for (int n = 1; n <= 4; ++n)
-        importeCalculado(m_cabecera, columna("IVA", n));
-    importeCalculado(m_cabecera, QStringLiteral("IVA"));
-    for (int n = 1; n <= 4; ++n)
-        importeCalculado(m_cabecera, columna("RECARGO", n));
-    importeCalculado(m_cabecera, QStringLiteral("RECARGO"));
-    importeCalculado(m_cabecera, QStringLiteral("TOTAL"));
-    if (m_familia.conPendiente)
-        importeCalculado(m_cabecera, QStringLiteral("PENDIENTE"));
-    importeCalculado(m_lineas, QStringLiteral("IMPORTE"));
+    agregarTotales(m_cabecera, m_familia);
+    m_lineas.addCalculatedField(QStringLiteral("IMPORTE"), fb::SqlType::Double).displayFormat = kMascaraImporte;
     m_lineas.field(QStringLiteral("PRECIO")).displayFormat = kMascaraImporte;
 
     const Busquedas &b = m_busquedas;
@@ -126,7 +169,6 @@ void ModeloDocumento::conectar()
                 fw::checkExists(f, tabla, mensaje);
             };
     }
-    m_cabecera.onCalcFields = [this](ds::RecordSet &set) { calcularCabecera(set); };
 
     m_lineas.onNewRecord = [this](ds::RecordSet &set) { nuevaLinea(set); };
     m_lineas.field(QStringLiteral("ARTICULO")).onValidate = [this](ds::Field &f) { articuloValidate(f); };
@@ -200,40 +242,6 @@ void ModeloDocumento::clienteValidate(ds::Field &cliente)
         if (exento || recargo == QLatin1String("N"))
             m_cabecera.setValue(columna("PRE", n), 0);
     }
-}
-
-void ModeloDocumento::calcularCabecera(ds::RecordSet &set)
-{
-    auto valor = [&set](const QString &nombre) { return comoNumero(set.value(nombre)); };
-    if (m_familia.conSerie)
-        set.setValue(QStringLiteral("ID"), clave(set.value(QStringLiteral("SERIE")).toString(),
-                                                 set.value(QStringLiteral("NUMERO")).toInt()));
-    double factor = 1.0 - valor(QStringLiteral("DESCUENTO")) / 100.0;
-    if (m_familia.conDescuentoPP)
-        factor *= 1.0 - valor(QStringLiteral("DESCUENTO_PP")) / 100.0;
-    double bases[4], baseTotal = 0, ivaTotal = 0, recargoTotal = 0;
-    for (int n = 1; n <= 4; ++n) {
-        bases[n - 1] = cuatroDecimales(valor(columna("BASE", n))) * factor;
-        set.setValue(columna("BASEIMP", n), bases[n - 1]);
-        baseTotal += bases[n - 1];
-    }
-    set.setValue(QStringLiteral("BASE_IMP"), baseTotal);
-    for (int n = 1; n <= 4; ++n) {
-        const double iva = bases[n - 1] * valor(columna("PIVA", n)) / 100.0;
-        set.setValue(columna("IVA", n), iva);
-        ivaTotal += iva;
-    }
-    set.setValue(QStringLiteral("IVA"), ivaTotal);
-    for (int n = 1; n <= 4; ++n) {
-        const double recargo = bases[n - 1] * valor(columna("PRE", n)) / 100.0;
-        set.setValue(columna("RECARGO", n), recargo);
-        recargoTotal += recargo;
-    }
-    set.setValue(QStringLiteral("RECARGO"), recargoTotal);
-    const double total = baseTotal + ivaTotal + recargoTotal;
-    set.setValue(QStringLiteral("TOTAL"), total);
-    if (m_familia.conPendiente)
-        set.setValue(QStringLiteral("PENDIENTE"), total - valor(QStringLiteral("PAGADO")));
 }
 
 // ------------------------------------------------------------------- lines

@@ -53,6 +53,12 @@ struct Familia
     bool conPendiente = false;      // invoices: PENDIENTE = TOTAL − PAGADO
 };
 
+// The key and the derived totals of a family's headers as calculated fields
+// of the record set (ID, BASEIMP1..4, BASE_IMP, IVA1..4, IVA, RECARGO1..4,
+// RECARGO, TOTAL and, for invoices, PENDIENTE), without the rules: lists
+// that only show documents use it on its own. Call before opening.
+void agregarTotales(ds::RecordSet &cabecera, const Familia &familia);
+
 // The shared rules of the commercial documents, attached to the header and
 // line record sets of a document's data module: new-header defaults, series
 // numbering, customer and tax regime, existence checks, new lines, article
@@ -89,7 +95,6 @@ private:
     void nuevaCabecera(ds::RecordSet &cabecera);
     void serieValidate(ds::Field &serie);
     void clienteValidate(ds::Field &cliente);
-    void calcularCabecera(ds::RecordSet &cabecera);
     void nuevaLinea(ds::RecordSet &lineas);
     void articuloValidate(ds::Field &articulo);
     void ivaValidate(ds::Field &iva);

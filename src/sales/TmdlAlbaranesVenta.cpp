@@ -7,6 +7,7 @@
 #include "platform/firebird/FbConnection.h"
 #include "platform/firebird/FbError.h"
 #include "platform/ui/Dialogs.h"
+#include "sales/FamiliasVenta.h"
 #include "warehouse/TmdlStocks.h"
 
 namespace {
@@ -19,18 +20,7 @@ double cantidad(const QVariant &v) { return v.isNull() ? 0.0 : v.toDouble(); }
 
 } // namespace
 
-const doc::Familia &TmdlAlbaranesVenta::familia()
-{
-    static const doc::Familia f{
-        .cabecera = QStringLiteral("ALBARAN_VENTA"),
-        .lineas = QStringLiteral("LINEA_ALBARAN_VENTA"),
-        .enlace = QStringLiteral("ALBARAN"),
-        .conjuntoCabecera = QStringLiteral("AlbaranesVenta"),
-        .conjuntoLineas = QStringLiteral("Ventas"),
-        .basesVacias = true,
-    };
-    return f;
-}
+const doc::Familia &TmdlAlbaranesVenta::familia() { return doc::albaranesVenta(); }
 
 TmdlAlbaranesVenta::TmdlAlbaranesVenta(QObject *parent)
     : TmdlAlbaranesVenta(mdlConexiones().ConexionEmpresa, parent)
