@@ -3,6 +3,7 @@
 #include "app/ImagenesPrograma.h"
 #include "platform/ui/widgets/Colores.h"
 #include "app/TmdlConexiones.h"
+#include "framework/widgets/Formularios.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbError.h"
 #include "platform/ui/Dialogs.h"
@@ -32,13 +33,6 @@ QLineEdit *nuevoCampo(const char *nombre, QWidget *parent)
     return edit;
 }
 
-QPushButton *nuevoBoton(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *boton = new QPushButton(texto, parent);
-    boton->setObjectName(QLatin1String(nombre));
-    boton->setAutoDefault(false);
-    return boton;
-}
 
 } // namespace
 
@@ -48,8 +42,8 @@ TfrmLogin::TfrmLogin(fb::Connection &general, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_general(general),
       txtNombre(nuevoCampo("txtNombre", this)), txtContrasena(nuevoCampo("txtContrasena", this)),
       lblError(new QLabel(QStringLiteral("ERROR"), this)),
-      btnAceptar(nuevoBoton("btnAceptar", QStringLiteral("&Aceptar"), this)),
-      btnCancelar(nuevoBoton("btnCancelar", QStringLiteral("&Cancelar"), this))
+      btnAceptar(fw::botonDialogo("btnAceptar", QStringLiteral("&Aceptar"), this)),
+      btnCancelar(fw::botonDialogo("btnCancelar", QStringLiteral("&Cancelar"), this))
 {
     setObjectName(QStringLiteral("TfrmLogin"));
     setWindowTitle(QStringLiteral("Entrada al sistema"));

@@ -1,6 +1,7 @@
 #include "TfrmCambioEstado.h"
 
 #include "framework/widgets/BandaTitulo.h"
+#include "framework/widgets/Formularios.h"
 #include "framework/widgets/Intentar.h"
 #include "platform/dataset/RecordSet.h"
 
@@ -14,9 +15,8 @@ namespace {
 
 QPushButton *nuevoBoton(const char *nombre, const QString &texto, QStyle::StandardPixmap icono, QWidget *parent)
 {
-    auto *boton = new QPushButton(parent->style()->standardIcon(icono), texto, parent);
-    boton->setObjectName(QLatin1String(nombre));
-    boton->setAutoDefault(false);
+    QPushButton *boton = fw::botonDialogo(nombre, texto, parent);
+    boton->setIcon(parent->style()->standardIcon(icono));
     return boton;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/reports/widgets/SalidaInforme.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/widgets/EnterAsTab.h"
+#include "widgets/Formularios.h"
 #include "widgets/Intentar.h"
 
 #include <QCheckBox>
@@ -20,14 +21,6 @@
 namespace {
 
 const QString kConexionEmpresa = QStringLiteral("Listado_Empresas");
-
-QPushButton *nuevoBoton(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *boton = new QPushButton(texto, parent);
-    boton->setObjectName(QLatin1String(nombre));
-    boton->setAutoDefault(false);
-    return boton;
-}
 
 } // namespace
 
@@ -50,9 +43,9 @@ TfrmImprimir::TfrmImprimir(QWidget *owner, rpt::Conexiones conexiones, const QSt
     chkPrevia->setObjectName(QStringLiteral("chkPrevia"));
     chkPrevia->setChecked(true);
 
-    btnImprimir = nuevoBoton("btnImprimir", QStringLiteral("Imprimir"), this);
-    btnConfigurar = nuevoBoton("btnConfigurar", QStringLiteral("Configurar"), this);
-    btnCancelar = nuevoBoton("btnCancelar", QStringLiteral("Cancelar"), this);
+    btnImprimir = fw::botonDialogo("btnImprimir", QStringLiteral("Imprimir"), this);
+    btnConfigurar = fw::botonDialogo("btnConfigurar", QStringLiteral("Configurar"), this);
+    btnCancelar = fw::botonDialogo("btnCancelar", QStringLiteral("Cancelar"), this);
     btnImprimir->setDefault(true);
     connect(btnImprimir, &QPushButton::clicked, this, &TfrmImprimir::btnImprimirClick);
     connect(btnConfigurar, &QPushButton::clicked, this, &TfrmImprimir::btnConfigurarClick);

@@ -6,9 +6,9 @@
 #include "app/TmdlConexiones.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/reports/Conexiones.h"
-#include "platform/ui/widgets/Colores.h"
 #include "platform/ui/widgets/EnterAsTab.h"
 #include "widgets/BandaTitulo.h"
+#include "widgets/Formularios.h"
 #include "widgets/Intentar.h"
 
 #include <QAction>
@@ -23,22 +23,6 @@
 #include <memory>
 
 namespace {
-
-QPushButton *nuevoBoton(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *boton = new QPushButton(texto, parent);
-    boton->setObjectName(QLatin1String(nombre));
-    boton->setAutoDefault(false);
-    return boton;
-}
-
-QAction *nuevaAccion(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *accion = new QAction(texto, parent);
-    accion->setObjectName(QLatin1String(nombre));
-    parent->addAction(accion);
-    return accion;
-}
 
 // The commands the user must not reach from a search: it only picks a code.
 void ocultarComandosDeEdicion(TfrmGestion &gestion)
@@ -115,24 +99,9 @@ void TfrmListado::construir()
         filaEstados->addStretch();
     rejilla->setColumnStretch(7, 1);
 
-    auto *botones = new QFrame(this);
-    botones->setAutoFillBackground(true);
-    QPalette azul = botones->palette();
-    azul.setColor(QPalette::Window, ui::kColorPrograma);
-    botones->setPalette(azul);
-    btnAceptar = nuevoBoton("btnAceptar", QStringLiteral("&Aceptar"), botones);
-    btnCancelar = nuevoBoton("btnCancelar", QStringLiteral("&Cancelar"), botones);
-    auto *filaBotones = new QHBoxLayout(botones);
-    filaBotones->addStretch();
-    filaBotones->addWidget(btnAceptar);
-    filaBotones->addWidget(btnCancelar);
-
-    accAceptar = nuevaAccion("accAceptar", QStringLiteral("Aceptar"), this);
-    accCancelar = nuevaAccion("accCancelar", QStringLiteral("Cancelar"), this);
+    QFrame *botones = fw::crearBandaAceptar(this, btnAceptar, btnCancelar, accAceptar, accCancelar);
     connect(accAceptar, &QAction::triggered, this, &TfrmListado::accAceptarExecute);
     connect(accCancelar, &QAction::triggered, this, &QDialog::reject);
-    connect(btnAceptar, &QPushButton::clicked, accAceptar, &QAction::trigger);
-    connect(btnCancelar, &QPushButton::clicked, accCancelar, &QAction::trigger);
 
     auto *centro = new QVBoxLayout;
     centro->setContentsMargins(12, 12, 12, 12);

@@ -5,12 +5,13 @@
 #include "platform/dataset/RecordSet.h"
 #include "platform/ui/widgets/EnterAsTab.h"
 #include "widgets/BandaTitulo.h"
-#include "platform/ui/widgets/Colores.h"
 #include "widgets/DBEdit.h"
 #include "widgets/EnlaceCampo.h"
+#include "widgets/Formularios.h"
 #include "widgets/Intentar.h"
 
 #include <QAction>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,28 +22,12 @@
 
 namespace {
 
-QPushButton *nuevoBoton(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *boton = new QPushButton(texto, parent);
-    boton->setObjectName(QLatin1String(nombre));
-    boton->setAutoDefault(false);
-    return boton;
-}
-
-QAction *nuevaAccion(const char *nombre, const QString &texto, QWidget *parent)
-{
-    auto *accion = new QAction(texto, parent);
-    accion->setObjectName(QLatin1String(nombre));
-    parent->addAction(accion);
-    return accion;
-}
-
 // The command of a Buscar or Ver button beside a box: icon only, the hint
 // tells what it does.
 QAction *accionDeBoton(QWidget *ventana, QAbstractButton *boton, const char *nombre, const QString &hint,
                        const QIcon &icono)
 {
-    auto *accion = nuevaAccion(nombre, hint, ventana);
+    auto *accion = fw::accionDeVentana(nombre, hint, ventana);
     accion->setToolTip(hint);
     accion->setStatusTip(hint);
     accion->setIcon(icono);
@@ -71,25 +56,9 @@ TfrmRegistro::TfrmRegistro(QWidget *owner, bool modal, bool moduloCompartido, De
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
 
-    auto *botones = new QFrame(this);
-    botones->setAutoFillBackground(true);
-    QPalette azul = botones->palette();
-    azul.setColor(QPalette::Window, ui::kColorPrograma);
-    botones->setPalette(azul);
-    btnAceptar = nuevoBoton("btnAceptar", QStringLiteral("&Aceptar"), botones);
-    btnCancelar = nuevoBoton("btnCancelar", QStringLiteral("&Cancelar"), botones);
-    auto *filaBotones = new QHBoxLayout(botones);
-    filaBotones->addStretch();
-    filaBotones->addWidget(btnAceptar);
-    filaBotones->addWidget(btnCancelar);
-
-    // The buttons carry the access keys; the commands are what they run.
-    accAceptar = nuevaAccion("accAceptar", QStringLiteral("Aceptar"), this);
-    accCancelar = nuevaAccion("accCancelar", QStringLiteral("Cancelar"), this);
+    QFrame *botones = fw::crearBandaAceptar(this, btnAceptar, btnCancelar, accAceptar, accCancelar);
     connect(accAceptar, &QAction::triggered, this, &TfrmRegistro::accAceptarExecute);
     connect(accCancelar, &QAction::triggered, this, &TfrmRegistro::accCancelarExecute);
-    connect(btnAceptar, &QPushButton::clicked, accAceptar, &QAction::trigger);
-    connect(btnCancelar, &QPushButton::clicked, accCancelar, &QAction::trigger);
 
     m_cuerpo = new QVBoxLayout;
     auto *layout = new QVBoxLayout(this);
@@ -126,8 +95,13 @@ void TfrmRegistro::setDatos(ds::RecordSet &datos)
 
 fw::DBEdit *TfrmRegistro::nuevaCaja(const char *nombre, const QString &columna)
 {
-    auto *caja = new fw::DBEdit(*m_datos, columna, this);
-    caja->setObjectName(QLatin1String(nombre));
+    return fw::crearCaja(*m_datos, nombre, columna, this);
+}
+
+fw::DBEdit *TfrmRegistro::cajaSoloLectura(const char *nombre, const QString &columna)
+{
+    fw::DBEdit *caja = nuevaCaja(nombre, columna);
+    caja->setEnabled(false);
     return caja;
 }
 
@@ -283,6 +257,37 @@ QAction *TfrmRegistro::agregarVer(QAbstractButton *boton, const char *nombre, co
     });
     m_ver.emplace_back(accion, columna);
     return accion;
+}
+
+QFormLayout *TfrmRegistro::crearCabeceraCodigo(fw::DBEdit *&codigo, fw::DBEdit *&descripcion)
+{
+    codigo = nuevaCaja("txtCodigo", QStringLiteral("CODIGO"));
+    descripcion = nuevaCaja("txtDescripcion", QStringLiteral("DESCRIPCION"));
+    auto *campos = new QFormLayout;
+    campos->addRow(QStringLiteral("CODIGO"), codigo);
+    campos->addRow(QStringLiteral("DESCRIPCION"), descripcion);
+    m_cuerpo->addLayout(campos);
+    setCajaCodigo(codigo);
+    return campos;
+}
+
+TfrmRegistro::Referencia TfrmRegistro::crearReferencia(const DescripcionReferencia &d)
+{
+    Referencia r{};
+    r.codigo = nuevaCaja(d.caja, d.columna);
+    if (d.cajaNombre)
+        r.nombre = cajaSoloLectura(d.cajaNombre, d.columnaNombre); // the name follows the code
+    r.btnBuscar = fw::botonDeCodigo((QByteArrayLiteral("btn") + d.buscar).constData(), this, d.botonesConFoco);
+    r.btnVer = fw::botonDeCodigo((QByteArrayLiteral("btn") + d.ver).constData(), this, d.botonesConFoco);
+    r.buscar = agregarBuscar(r.btnBuscar, d.buscar, d.hintBuscar, d.columna, d.gestion, d.sqlGestion);
+    r.ver = agregarVer(r.btnVer, d.ver, d.hintVer, d.columna, d.registro);
+    if (!r.nombre)
+        r.fila = fw::enFila({r.codigo, r.btnBuscar, r.btnVer});
+    else if (d.nombreTrasCodigo)
+        r.fila = fw::enFila({r.codigo, r.nombre, r.btnBuscar, r.btnVer});
+    else
+        r.fila = fw::enFila({r.codigo, r.btnBuscar, r.btnVer, r.nombre});
+    return r;
 }
 
 void TfrmRegistro::actualizarComandos()

@@ -7,9 +7,12 @@
 
 class QAbstractButton;
 class QAction;
+class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QToolButton;
 class QVBoxLayout;
 
 namespace ds {
@@ -17,6 +20,7 @@ class RecordSet;
 }
 
 class TfrmGestion;
+struct DescripcionReferencia;
 
 namespace fw {
 class DBEdit;
@@ -99,6 +103,13 @@ protected:
     void setCajaCodigo(QWidget *caja) { m_cajaCodigo = caja; }
     // A box bound to a column of the record set, named as the window's member.
     fw::DBEdit *nuevaCaja(const char *nombre, const QString &columna);
+    // A box of a column the user never types: a name looked up beside a
+    // code, or a figure other rules keep.
+    fw::DBEdit *cajaSoloLectura(const char *nombre, const QString &columna);
+    // The top form of a file kept by code and description: rows "CODIGO" and
+    // "DESCRIPCION" (boxes "txtCodigo" and "txtDescripcion"), the first being
+    // the window's code box. The form is returned for further rows.
+    QFormLayout *crearCabeceraCodigo(fw::DBEdit *&codigo, fw::DBEdit *&descripcion);
 
     // A "Buscar" command: picks a code from the browse window of another
     // entity in select mode and writes it into `columna` (whose existence
@@ -109,6 +120,20 @@ protected:
     // mode. Enabled while the column is not empty.
     QAction *agregarVer(QAbstractButton *boton, const char *nombre, const QString &hint, const QString &columna,
                         FabricaRegistro fabrica);
+
+    // A code box of another entity with its Buscar and Ver commands (see
+    // DescripcionReferencia) and, when named, the entity's name beside it.
+    struct Referencia
+    {
+        fw::DBEdit *codigo;
+        fw::DBEdit *nombre; // null when the description names no name box
+        QToolButton *btnBuscar;
+        QToolButton *btnVer;
+        QAction *buscar;
+        QAction *ver;
+        QHBoxLayout *fila; // the boxes and buttons in one row of a form
+    };
+    Referencia crearReferencia(const DescripcionReferencia &descripcion);
 
     // Record sets of dependent rows shown in grids of the window: applied on
     // "Aceptar" (false keeps the window open) and dropped on "Cancelar".
@@ -135,4 +160,27 @@ private:
     bool m_tabulacionOrdenada = false;
     std::vector<QAction *> m_buscar;
     std::vector<std::pair<QAction *, QString>> m_ver;
+};
+
+// What a code box of another entity needs: its column and box, the column
+// and box of the name shown beside it (none: no name box), and the Buscar
+// and Ver commands with their hints, browse window and record window. The
+// buttons are named "btn" + the command's name.
+struct DescripcionReferencia
+{
+    const char *caja = nullptr;
+    QString columna{};
+    const char *cajaNombre = nullptr;
+    QString columnaNombre{};
+    const char *buscar = nullptr;
+    QString hintBuscar{};
+    TfrmRegistro::FabricaGestion gestion{};
+    QString sqlGestion{};
+    const char *ver = nullptr;
+    QString hintVer{};
+    TfrmRegistro::FabricaRegistro registro{};
+    // The warehouse files show the name right after the code, then the
+    // buttons, and keep the buttons out of the Tab chain.
+    bool nombreTrasCodigo = false;
+    bool botonesConFoco = true;
 };

@@ -23,8 +23,7 @@ TfrmIncidencia::TfrmIncidencia(QWidget *owner, bool modal, TmdlIncidencias *modu
 {
     setObjectName(QStringLiteral("TfrmIncidencia"));
     setDatos(mdlIncidencias->Incidencias);
-    txtEstado = nuevaCaja("txtEstado", QStringLiteral("ESTADO"));
-    txtEstado->setEnabled(false); // only the state dialog changes it
+    txtEstado = cajaSoloLectura("txtEstado", QStringLiteral("ESTADO")); // only the state dialog changes it
     txtFechaApertura = nuevaCaja("txtFechaApertura", QStringLiteral("FECHA_APERTURA"));
     txtFechaSolucion = nuevaCaja("txtFechaSolucion", QStringLiteral("FECHA_SOLUCION"));
     txtAsunto = nuevaCaja("txtAsunto", QStringLiteral("ASUNTO"));
@@ -44,8 +43,7 @@ TfrmIncidencia::TfrmIncidencia(QWidget *owner, bool modal, TmdlIncidencias *modu
 
 QLayout *TfrmIncidencia::crearDocumento(bool conDocumento)
 {
-    txtDocumento = nuevaCaja("txtDocumento", QStringLiteral("DOCUMENTO"));
-    txtDocumento->setEnabled(false); // set by the document's window
+    txtDocumento = cajaSoloLectura("txtDocumento", QStringLiteral("DOCUMENTO")); // set by the document's window
     accVerDocumento = new QAction(QStringLiteral("Ver la ficha del documento"), this);
     accVerDocumento->setObjectName(QStringLiteral("accVerDocumento"));
     accVerDocumento->setToolTip(accVerDocumento->text());

@@ -33,9 +33,4 @@ public:
     // The comment column holds a whole number: an empty box stores nothing,
     // any other text that is not a whole number is refused.
     fw::DBMemo *memObservaciones;
-
-private:
-    void crearCabecera();
-    void crearBanco();
-    void crearComentario();
 };

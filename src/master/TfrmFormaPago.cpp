@@ -4,13 +4,10 @@
 #include "TfrmGestionCuentasBancarias.h"
 #include "TmdlFormasPago.h"
 #include "framework/widgets/DBEdit.h"
-#include "framework/widgets/DBMemo.h"
+#include "framework/widgets/Formularios.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QTabWidget>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -23,13 +20,6 @@ DescripcionRegistro descripcionFormaPago()
     };
 }
 
-QToolButton *nuevoBoton(const char *nombre, QWidget *parent)
-{
-    auto *boton = new QToolButton(parent);
-    boton->setObjectName(QLatin1String(nombre));
-    return boton;
-}
-
 } // namespace
 
 TfrmFormaPago::TfrmFormaPago(QWidget *owner, bool modal, TmdlFormasPago *modulo)
@@ -38,56 +28,36 @@ TfrmFormaPago::TfrmFormaPago(QWidget *owner, bool modal, TmdlFormasPago *modulo)
 {
     setObjectName(QStringLiteral("TfrmFormaPago"));
     setDatos(mdlFormasPago->FormasPago);
-    crearCabecera();
+    crearCabeceraCodigo(txtCodigo, txtDescripcion);
     crearCondiciones();
-    crearComentario();
-    setCajaCodigo(txtCodigo);
-}
-
-void TfrmFormaPago::crearCabecera()
-{
-    txtCodigo = nuevaCaja("txtCodigo", QStringLiteral("CODIGO"));
-    txtDescripcion = nuevaCaja("txtDescripcion", QStringLiteral("DESCRIPCION"));
-    auto *campos = new QFormLayout;
-    campos->addRow(QStringLiteral("CODIGO"), txtCodigo);
-    campos->addRow(QStringLiteral("DESCRIPCION"), txtDescripcion);
-    cuerpo()->addLayout(campos);
+    memObservaciones = fw::agregarPestanaComentario(PageControl1, datos());
 }
 
 void TfrmFormaPago::crearCondiciones()
 {
     txtNumeroVencimientos = nuevaCaja("txtNumeroVencimientos", QStringLiteral("NUMERO_VENCIMIENTOS"));
     txtDiasEntreVencimientos = nuevaCaja("txtDiasEntreVencimientos", QStringLiteral("DIAS_ENTRE_VENCIMIENTOS"));
-    txtCuenta = nuevaCaja("txtCuenta", QStringLiteral("CUENTA"));
-    btnBuscarCuenta = nuevoBoton("btnBuscarCuenta", this);
-    btnVerCuenta = nuevoBoton("btnVerCuenta", this);
-    BuscarCuenta = agregarBuscar(
-        btnBuscarCuenta, "BuscarCuenta", QStringLiteral("Asignar Cuenta Bancaria"), QStringLiteral("CUENTA"),
-        [](QWidget *owner) { return new TfrmGestionCuentasBancarias(owner, true); },
-        TfrmGestionCuentasBancarias::kSqlCuentasBancarias);
-    VerCuenta = agregarVer(btnVerCuenta, "VerCuenta", QStringLiteral("Ver ficha cuenta bancaria"),
-                           QStringLiteral("CUENTA"),
-                           [](QWidget *owner) { return new TfrmCuentaBancaria(owner, true); });
+    const Referencia cuenta = crearReferencia({
+        .caja = "txtCuenta",
+        .columna = QStringLiteral("CUENTA"),
+        .cajaNombre = nullptr,
+        .buscar = "BuscarCuenta",
+        .hintBuscar = QStringLiteral("Asignar Cuenta Bancaria"),
+        .gestion = [](QWidget *owner) { return new TfrmGestionCuentasBancarias(owner, true); },
+        .sqlGestion = TfrmGestionCuentasBancarias::kSqlCuentasBancarias,
+        .ver = "VerCuenta",
+        .hintVer = QStringLiteral("Ver ficha cuenta bancaria"),
+        .registro = [](QWidget *owner) { return new TfrmCuentaBancaria(owner, true); },
+    });
+    txtCuenta = cuenta.codigo;
+    btnBuscarCuenta = cuenta.btnBuscar;
+    btnVerCuenta = cuenta.btnVer;
+    BuscarCuenta = cuenta.buscar;
+    VerCuenta = cuenta.ver;
+    cuenta.fila->addStretch();
 
-    auto *cuenta = new QHBoxLayout;
-    cuenta->addWidget(txtCuenta);
-    cuenta->addWidget(btnBuscarCuenta);
-    cuenta->addWidget(btnVerCuenta);
-    cuenta->addStretch();
-    auto *pagina = new QWidget;
-    auto *campos = new QFormLayout(pagina);
+    QFormLayout *campos = fw::agregarPestana(PageControl1, QStringLiteral("CONDICIONES"));
     campos->addRow(QStringLiteral("NUMERO DE VENCIMIENTOS"), txtNumeroVencimientos);
     campos->addRow(QStringLiteral("DIAS ENTRE VTOS"), txtDiasEntreVencimientos);
-    campos->addRow(QStringLiteral("CUENTA BANCARIA"), cuenta);
-    PageControl1->addTab(pagina, QStringLiteral("CONDICIONES"));
-}
-
-void TfrmFormaPago::crearComentario()
-{
-    memObservaciones = new fw::DBMemo(datos(), QStringLiteral("OBSERVACIONES"), this);
-    memObservaciones->setObjectName(QStringLiteral("memObservaciones"));
-    auto *pagina = new QWidget;
-    auto *layout = new QVBoxLayout(pagina);
-    layout->addWidget(memObservaciones);
-    PageControl1->addTab(pagina, QStringLiteral("COMENTARIO"));
+    campos->addRow(QStringLiteral("CUENTA BANCARIA"), cuenta.fila);
 }

@@ -34,7 +34,5 @@ public:
     fw::DBMemo *memObservaciones;
 
 private:
-    void crearCabecera();
     void crearCondiciones();
-    void crearComentario();
 };

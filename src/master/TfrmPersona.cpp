@@ -1,8 +1,9 @@
 #include "TfrmPersona.h"
 
 #include "master/TmdlPersonas.h"
-#include "master/widgets/Formularios.h"
+#include "framework/widgets/BloquesFicha.h"
 #include "framework/widgets/DBEdit.h"
+#include "framework/widgets/Formularios.h"
 
 #include <QFormLayout>
 #include <QTabWidget>
@@ -22,13 +23,8 @@ TfrmPersona::TfrmPersona(QWidget *owner, bool modal, TmdlPersonas *modulo)
     cabecera->addRow(QStringLiteral("NOMBRE"), txtNombre);
     cuerpo()->addLayout(cabecera);
 
-    auto *pagina = new QWidget;
-    txtTelefono1 = nuevaCaja("txtTelefono1", QStringLiteral("TELEFONO1"));
-    txtTelefono2 = nuevaCaja("txtTelefono2", QStringLiteral("TELEFONO2"));
-    txtEmail = nuevaCaja("txtEmail", QStringLiteral("EMAIL"));
-    auto *campos = new QFormLayout(pagina);
-    campos->addRow(QStringLiteral("TELEFONO/s"), master::enFila({txtTelefono1, txtTelefono2}));
-    campos->addRow(QStringLiteral("EMAIL"), master::filaEmail(txtEmail));
-    PageControl1->addTab(pagina, QStringLiteral("DIRECCION"));
-    memObservaciones = master::agregarPestanaComentario(PageControl1, datos());
+    // A contact has no postal address and no fax: only its phones and e-mail.
+    fw::agregarDomicilio(fw::agregarPestana(PageControl1, QStringLiteral("DIRECCION")), datos(), this,
+                         {.telefono1 = &txtTelefono1, .telefono2 = &txtTelefono2, .email = &txtEmail});
+    memObservaciones = fw::agregarPestanaComentario(PageControl1, datos());
 }

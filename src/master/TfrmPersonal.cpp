@@ -2,16 +2,9 @@
 
 #include "DescripcionPersonal.h"
 #include "TmdlPersonal.h"
-#include "framework/widgets/BotonEnlace.h"
+#include "framework/widgets/BloquesFicha.h"
 #include "framework/widgets/DBEdit.h"
-#include "framework/widgets/DBImage.h"
-#include "framework/widgets/DBMemo.h"
-
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QTabWidget>
-#include <QVBoxLayout>
+#include "framework/widgets/Formularios.h"
 
 namespace {
 
@@ -22,14 +15,6 @@ DescripcionRegistro descripcionRegistro(const DescripcionPersonal &personal)
         .titulo = personal.tituloRegistro,
         .tabla = personal.tabla,
     };
-}
-
-QHBoxLayout *enFila(std::initializer_list<QWidget *> controles)
-{
-    auto *fila = new QHBoxLayout;
-    for (QWidget *control : controles)
-        fila->addWidget(control);
-    return fila;
 }
 
 } // namespace
@@ -48,57 +33,21 @@ TfrmPersonal::TfrmPersonal(QWidget *owner, bool modal, TmdlPersonal *modulo, boo
 
 void TfrmPersonal::crearCabecera()
 {
-    txtCodigo = nuevaCaja("txtCodigo", QStringLiteral("CODIGO"));
-    txtNombre = nuevaCaja("txtNombre", QStringLiteral("NOMBRE"));
-    txtNif = nuevaCaja("txtNif", QStringLiteral("NIF"));
-    imgFoto = new fw::DBImage(datos(), QStringLiteral("FOTO"), this);
-    imgFoto->setObjectName(QStringLiteral("imgFoto"));
-    imgFoto->setFixedSize(100, 120);
-
-    auto *campos = new QFormLayout;
-    campos->addRow(QStringLiteral("CODIGO"), txtCodigo);
-    campos->addRow(QStringLiteral("NOMBRE"), txtNombre);
-    campos->addRow(QStringLiteral("NIF"), txtNif);
-    auto *foto = new QVBoxLayout;
-    foto->addWidget(new QLabel(QStringLiteral("FOTO"), this));
-    foto->addWidget(imgFoto);
-    auto *cabecera = new QHBoxLayout;
-    cabecera->addLayout(campos, 1);
-    cabecera->addLayout(foto);
-    cuerpo()->addLayout(cabecera);
+    imgFoto = fw::agregarCabeceraImagen(cuerpo(), datos(), this,
+                                        {{{"txtCodigo", QStringLiteral("CODIGO"), QStringLiteral("CODIGO"), &txtCodigo},
+                                          {"txtNombre", QStringLiteral("NOMBRE"), QStringLiteral("NOMBRE"), &txtNombre},
+                                          {"txtNif", QStringLiteral("NIF"), QStringLiteral("NIF"), &txtNif}},
+                                         "imgFoto",
+                                         QStringLiteral("FOTO"),
+                                         QSize(100, 120)});
 }
 
 void TfrmPersonal::crearDomicilio(const QString &pestana)
 {
-    txtDireccion = nuevaCaja("txtDireccion", QStringLiteral("DIRECCION"));
-    txtLocalidad = nuevaCaja("txtLocalidad", QStringLiteral("LOCALIDAD"));
-    txtCodigoPostal = nuevaCaja("txtCodigoPostal", QStringLiteral("CODIGO_POSTAL"));
-    txtProvincia = nuevaCaja("txtProvincia", QStringLiteral("PROVINCIA"));
-    txtTelefono1 = nuevaCaja("txtTelefono1", QStringLiteral("TELEFONO1"));
-    txtTelefono2 = nuevaCaja("txtTelefono2", QStringLiteral("TELEFONO2"));
-    txtFax = nuevaCaja("txtFax", QStringLiteral("FAX"));
-    txtEmail = nuevaCaja("txtEmail", QStringLiteral("EMAIL"));
-    auto *btnEmail = fw::BotonEnlace::email(txtEmail, this);
-    btnEmail->setObjectName(QStringLiteral("btnEmail"));
-
-    auto *pagina = new QWidget;
-    auto *campos = new QFormLayout(pagina);
-    campos->addRow(QStringLiteral("DIRECCION"), txtDireccion);
-    campos->addRow(QStringLiteral("LOCALIDAD"), txtLocalidad);
-    campos->addRow(QStringLiteral("COD.POSTAL"), txtCodigoPostal);
-    campos->addRow(QStringLiteral("PROVINCIA"), txtProvincia);
-    campos->addRow(QStringLiteral("TELEFONO/s"), enFila({txtTelefono1, txtTelefono2}));
-    campos->addRow(QStringLiteral("FAX"), txtFax);
-    campos->addRow(QStringLiteral("EMAIL"), enFila({txtEmail, btnEmail}));
-    PageControl1->addTab(pagina, pestana);
+    fw::agregarDomicilio(fw::agregarPestana(PageControl1, pestana), datos(), this,
+                         {&txtDireccion, &txtLocalidad, &txtCodigoPostal, &txtProvincia, &txtTelefono1, &txtTelefono2,
+                          &txtFax, &txtEmail},
+                         {QStringLiteral("CODIGO_POSTAL"), "txtCodigoPostal"});
 }
 
-void TfrmPersonal::crearComentario()
-{
-    memObservaciones = new fw::DBMemo(datos(), QStringLiteral("OBSERVACIONES"), this);
-    memObservaciones->setObjectName(QStringLiteral("memObservaciones"));
-    auto *pagina = new QWidget;
-    auto *layout = new QVBoxLayout(pagina);
-    layout->addWidget(memObservaciones);
-    PageControl1->addTab(pagina, QStringLiteral("COMENTARIO"));
-}
+void TfrmPersonal::crearComentario() { memObservaciones = fw::agregarPestanaComentario(PageControl1, datos()); }

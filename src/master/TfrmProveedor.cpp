@@ -7,7 +7,7 @@
 #include "master/TfrmGestionResponsablesCompras.h"
 #include "master/TfrmResponsableCompras.h"
 #include "master/TmdlProveedores.h"
-#include "master/widgets/Formularios.h"
+#include "framework/widgets/Formularios.h"
 #include "master/widgets/PestanaSatelites.h"
 #include "platform/dataset/RecordSet.h"
 #include "warehouse/TfrmGestionArticulos.h"
@@ -108,7 +108,7 @@ void TfrmProveedor::crearCondiciones()
     auto *campos = new QFormLayout(pagina);
     campos->addRow(QStringLiteral("CODIGO CLIENTE"), txtCodigoCliente);
     campos->addRow(QStringLiteral("VACACIONES"),
-                   master::enFila({txtInicioVacaciones, new QLabel(QStringLiteral("-"), pagina), txtFinVacaciones}));
+                   fw::enFila({txtInicioVacaciones, new QLabel(QStringLiteral("-"), pagina), txtFinVacaciones}));
     campos->addRow(QStringLiteral("DTO. ESPECIAL"), txtDtoEspecial);
     campos->addRow(QStringLiteral("DTO. PRONTO PAGO"), txtDtoPP);
     campos->addRow(QStringLiteral("RESPONSABLE"), responsable.fila);

@@ -6,9 +6,7 @@
 
 #include <vector>
 
-class QHBoxLayout;
 class QShowEvent;
-class QToolButton;
 
 namespace fw {
 class DBEdit;
@@ -32,23 +30,6 @@ struct DescripcionTitular
     QString columnaPostal;                        // "CODIGO_POSTAL" or "COD_POSTAL"
     QString columnaDocumentos;                    // party column of the documents ("CLIENTE", "PROVEEDOR")
     const std::vector<master::DocumentoTitular> *documentos;
-};
-
-// A code box of another entity with its Buscar and Ver commands and the
-// entity's name beside it.
-struct DescripcionReferencia
-{
-    const char *caja;
-    QString columna;
-    const char *cajaNombre;
-    QString columnaNombre;
-    const char *buscar;
-    QString hintBuscar;
-    TfrmRegistro::FabricaGestion gestion;
-    QString sqlGestion;
-    const char *ver;
-    QString hintVer;
-    TfrmRegistro::FabricaRegistro registro;
 };
 
 // The record window customers and suppliers share: the header with code,
@@ -100,16 +81,6 @@ protected:
     void crearSatelites(master::Satelite tipo, const QString &pestana, const master::ComandosSatelites &comandos);
     void crearDocumentos();
 
-    struct Referencia
-    {
-        QHBoxLayout *fila;
-        fw::DBEdit *codigo;
-        fw::DBEdit *nombre;
-        QAction *buscar;
-        QToolButton *btnBuscar;
-        QAction *ver;
-    };
-    Referencia crearReferencia(const DescripcionReferencia &descripcion);
     fw::DBRadioGroup *crearRegimenIva(QWidget *pagina);
 
     // Enabling that depends on the mode, set once the window shows.

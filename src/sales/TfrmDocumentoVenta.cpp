@@ -2,6 +2,7 @@
 
 #include "framework/widgets/DBEdit.h"
 #include "framework/widgets/DBMemo.h"
+#include "framework/widgets/Formularios.h"
 #include "framework/widgets/Intentar.h"
 #include "incidents/TmdlIncidencias.h"
 #include "master/TfrmCliente.h"
@@ -10,7 +11,6 @@
 #include "master/TfrmGestionFormasPago.h"
 #include "master/TfrmGestionVendedores.h"
 #include "master/TfrmVendedor.h"
-#include "master/widgets/Formularios.h"
 #include "master/widgets/PestanaSatelites.h"
 #include "platform/dataset/RecordSet.h"
 #include "framework/widgets/DBComboBox.h"
@@ -39,7 +39,7 @@ void TfrmDocumentoVenta::iniciar(ds::RecordSet &cabecera, ds::RecordSet &lineas)
     crearCabecera();
     crearTotales();
     crearLineas();
-    memObservaciones = master::agregarPestanaComentario(PageControl1, cabecera);
+    memObservaciones = fw::agregarPestanaComentario(PageControl1, cabecera);
     pestanaIncidencias = new incidencias::PestanaIncidencias(*cabecera.connection(), m_descripcion.incidencias,
                                                              [this] { return claveActual(); });
     PageControl1->addTab(pestanaIncidencias, QStringLiteral("INCIDENCIAS"));
@@ -61,28 +61,6 @@ void TfrmDocumentoVenta::MostrarDocumento(const QString &clave, bool editable)
     Mostrar({}, editable);
 }
 
-fw::DBEdit *TfrmDocumentoVenta::cajaSoloLectura(const char *nombre, const QString &columna)
-{
-    fw::DBEdit *caja = nuevaCaja(nombre, columna);
-    caja->setEnabled(false);
-    return caja;
-}
-
-TfrmDocumentoVenta::Enlace TfrmDocumentoVenta::crearReferencia(const Referencia &r)
-{
-    Enlace enlace{};
-    enlace.codigo = nuevaCaja(r.caja, r.columna);
-    enlace.nombre = cajaSoloLectura(r.cajaNombre, r.columnaNombre);
-    enlace.btnBuscar = new QToolButton(this);
-    enlace.btnBuscar->setObjectName(QStringLiteral("btn") + QLatin1String(r.buscar));
-    auto *btnVer = new QToolButton(this);
-    btnVer->setObjectName(QStringLiteral("btn") + QLatin1String(r.ver));
-    enlace.buscar = agregarBuscar(enlace.btnBuscar, r.buscar, r.hintBuscar, r.columna, r.gestion, r.sqlGestion);
-    enlace.ver = agregarVer(btnVer, r.ver, r.hintVer, r.columna, r.registro);
-    enlace.fila = master::enFila({enlace.codigo, enlace.btnBuscar, btnVer, enlace.nombre});
-    return enlace;
-}
-
 void TfrmDocumentoVenta::crearCabecera()
 {
     cmbSerie = new fw::DBComboBox(datos(), QStringLiteral("SERIE"), fw::DBComboBox::series(), this);
@@ -91,13 +69,13 @@ void TfrmDocumentoVenta::crearCabecera()
     txtFecha = nuevaCaja("txtFecha", QStringLiteral("FECHA"));
     txtEstado = cajaSoloLectura("txtEstado", QStringLiteral("ESTADO"));
 
-    const Enlace cliente = crearReferencia({
+    const Referencia cliente = crearReferencia({
         "txtCliente", QStringLiteral("CLIENTE"), "txtNCliente", QStringLiteral("NCLIENTE"),
         "BuscarCliente", QStringLiteral("Asignar Cliente"),
         [](QWidget *owner) { return new TfrmGestionClientes(owner, true); }, TfrmGestionClientes::kSqlClientes,
         "VerCliente", QStringLiteral("Ver ficha cliente"), [](QWidget *owner) { return new TfrmCliente(owner, true); },
     });
-    const Enlace vendedor = crearReferencia({
+    const Referencia vendedor = crearReferencia({
         "txtVendedor", QStringLiteral("VENDEDOR"), "txtNVendedor", QStringLiteral("NVENDEDOR"),
         "BuscarVendedor", QStringLiteral("Asignar vendedor"),
         [](QWidget *owner) { return new TfrmGestionVendedores(owner, true); },
@@ -105,7 +83,7 @@ void TfrmDocumentoVenta::crearCabecera()
         "VerVendedor", QStringLiteral("Ver ficha vendedor"),
         [](QWidget *owner) { return new TfrmVendedor(owner, true); },
     });
-    const Enlace formaPago = crearReferencia({
+    const Referencia formaPago = crearReferencia({
         "txtFormaPago", QStringLiteral("FORMA_PAGO"), "txtNFormaPago", QStringLiteral("NFORMAPAGO"),
         "BuscarFormaPago", QStringLiteral("Asignar forma de pago"),
         [](QWidget *owner) { return new TfrmGestionFormasPago(owner, true); }, TfrmGestionFormasPago::kSqlFormasPago,
@@ -128,7 +106,7 @@ void TfrmDocumentoVenta::crearCabecera()
     cliente.fila->addWidget(new QLabel(QStringLiteral("SALDO"), this));
     cliente.fila->addWidget(txtSaldoCliente);
 
-    const Enlace almacen = crearReferencia({
+    const Referencia almacen = crearReferencia({
         "txtAlmacen", QStringLiteral("ALMACEN"), "txtNAlmacen", QStringLiteral("NALMACEN"),
         "BuscarAlmacen", QStringLiteral("Asignar Almacen"),
         [](QWidget *owner) { return new TfrmGestionAlmacenes(owner, true); }, TfrmGestionAlmacenes::kSqlAlmacenes,
@@ -144,7 +122,7 @@ void TfrmDocumentoVenta::crearCabecera()
 
     auto *campos = new QFormLayout;
     campos->addRow(QStringLiteral("SERIE"),
-                   master::enFila({cmbSerie, new QLabel(QStringLiteral("NUMERO"), this), txtNumero,
+                   fw::enFila({cmbSerie, new QLabel(QStringLiteral("NUMERO"), this), txtNumero,
                                    new QLabel(QStringLiteral("FECHA"), this), txtFecha,
                                    new QLabel(QStringLiteral("ESTADO"), this), txtEstado}));
     campos->addRow(QStringLiteral("CLIENTE"), cliente.fila);
@@ -152,7 +130,7 @@ void TfrmDocumentoVenta::crearCabecera()
     campos->addRow(QStringLiteral("F. PAGO"), formaPago.fila);
     campos->addRow(QStringLiteral("ALMACEN"), almacen.fila);
     campos->addRow(QStringLiteral("DESCUENTO"),
-                   master::enFila(
+                   fw::enFila(
                        {txtDescuento, new QLabel(QStringLiteral("DTO. PRONTO PAGO"), this), txtDescuentoPP}));
     cuerpo()->addLayout(campos);
 }

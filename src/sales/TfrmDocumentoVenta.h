@@ -3,7 +3,6 @@
 #include "framework/TfrmRegistro.h"
 #include "incidents/widgets/PestanaIncidencias.h"
 
-class QHBoxLayout;
 class QShowEvent;
 class QToolButton;
 
@@ -109,32 +108,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    struct Referencia
-    {
-        const char *caja;
-        QString columna;
-        const char *cajaNombre;
-        QString columnaNombre;
-        const char *buscar;
-        QString hintBuscar;
-        FabricaGestion gestion;
-        QString sqlGestion;
-        const char *ver;
-        QString hintVer;
-        FabricaRegistro registro;
-    };
-    // A code box with its Buscar and Ver commands and the name beside it.
-    struct Enlace
-    {
-        QHBoxLayout *fila;
-        fw::DBEdit *codigo;
-        fw::DBEdit *nombre;
-        QAction *buscar;
-        QToolButton *btnBuscar;
-        QAction *ver;
-    };
-    Enlace crearReferencia(const Referencia &r);
-    fw::DBEdit *cajaSoloLectura(const char *nombre, const QString &columna);
     void crearCabecera();
     void crearTotales();
     void crearLineas();

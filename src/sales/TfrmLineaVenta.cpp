@@ -2,7 +2,7 @@
 
 #include "framework/widgets/DBEdit.h"
 #include "framework/widgets/DBMemo.h"
-#include "master/widgets/Formularios.h"
+#include "framework/widgets/Formularios.h"
 #include "platform/dataset/RecordSet.h"
 #include "framework/widgets/DBComboBox.h"
 #include "warehouse/TfrmArticulo.h"
@@ -32,8 +32,7 @@ void TfrmLineaVenta::iniciar(ds::RecordSet &lineas)
     txtCantidad = nuevaCaja("txtCantidad", QStringLiteral("CANTIDAD"));
     txtPrecio = nuevaCaja("txtPrecio", QStringLiteral("PRECIO"));
     txtDescuento = nuevaCaja("txtDescuento", QStringLiteral("DESCUENTO"));
-    txtImporte = nuevaCaja("txtImporte", QStringLiteral("IMPORTE"));
-    txtImporte->setEnabled(false); // derived from price, quantity and discount
+    txtImporte = cajaSoloLectura("txtImporte", QStringLiteral("IMPORTE")); // from price, quantity and discount
     memObservaciones = new fw::DBMemo(lineas, QStringLiteral("OBSERVACIONES"), this);
     memObservaciones->setObjectName(QStringLiteral("memObservaciones"));
     cmbIva = new fw::DBComboBox(lineas, m_columnaIva, fw::DBComboBox::tiposIva(), this);
@@ -62,7 +61,7 @@ QHBoxLayout *TfrmLineaVenta::crearArticulo()
         [](QWidget *owner) { return new TfrmGestionArticulos(owner, true); }, TfrmGestionArticulos::kSqlArticulos);
     VerArticulo = agregarVer(btnVerArticulo, "VerArticulo", QStringLiteral("Ver ficha articulo"),
                              QStringLiteral("ARTICULO"), [](QWidget *owner) { return new TfrmArticulo(owner, true); });
-    return master::enFila({txtArticulo, btnBuscarArticulo, btnVerArticulo});
+    return fw::enFila({txtArticulo, btnBuscarArticulo, btnVerArticulo});
 }
 
 // A modified line that names an article keeps it.

@@ -4,8 +4,8 @@
 #include "TmdlFamilias.h"
 #include "framework/Reglas.h"
 #include "framework/widgets/DBEdit.h"
+#include "framework/widgets/Formularios.h"
 #include "platform/dataset/RecordSet.h"
-#include "widgets/Fichas.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -31,13 +31,7 @@ TfrmFamilia::TfrmFamilia(QWidget *owner, bool modal, TmdlFamilias *modulo)
 {
     setObjectName(QStringLiteral("TfrmFamilia"));
     setDatos(mdlFamilias->Familias);
-    txtCodigo = nuevaCaja("txtCodigo", QStringLiteral("CODIGO"));
-    txtDescripcion = nuevaCaja("txtDescripcion", QStringLiteral("DESCRIPCION"));
-    auto *cabecera = new QFormLayout;
-    cabecera->addRow(QStringLiteral("CODIGO"), txtCodigo);
-    cabecera->addRow(QStringLiteral("DESCRIPCION"), txtDescripcion);
-    cuerpo()->addLayout(cabecera);
-    setCajaCodigo(txtCodigo);
+    crearCabeceraCodigo(txtCodigo, txtDescripcion);
 
     const QString hint = QStringLiteral("Ver los articulos de la familia");
     VerArticulos = new QAction(QStringLiteral("Articulos"), this);
@@ -51,9 +45,9 @@ TfrmFamilia::TfrmFamilia(QWidget *owner, bool modal, TmdlFamilias *modulo)
     btnArticulos->setToolTip(hint);
     btnArticulos->setAutoDefault(false);
     connect(btnArticulos, &QPushButton::clicked, VerArticulos, &QAction::trigger);
-    almacen::agregarPestana(PageControl1, QStringLiteral("ARTICULOS"))->addRow(btnArticulos);
+    fw::agregarPestana(PageControl1, QStringLiteral("ARTICULOS"))->addRow(btnArticulos);
 
-    memObservaciones = almacen::agregarPestanaComentario(PageControl1, datos(), QStringLiteral("OBSERVACIONES"));
+    memObservaciones = fw::agregarPestanaComentario(PageControl1, datos());
 }
 
 void TfrmFamilia::VerArticulosExecute()

@@ -6,14 +6,14 @@
 #include "TfrmGestionArticulos.h"
 #include "TmdlMovimientosAlmacen.h"
 #include "framework/widgets/DBEdit.h"
+#include "framework/widgets/Formularios.h"
 #include "framework/widgets/DBRadioGroup.h"
-#include "widgets/Fichas.h"
 
 #include <QAction>
 #include <QFormLayout>
 #include <QToolButton>
 
-using almacen::enFila;
+using fw::enFila;
 
 namespace {
 
@@ -47,15 +47,15 @@ TfrmMovimientoAlmacen::TfrmMovimientoAlmacen(QWidget *owner, bool modal, TmdlMov
                                   this);
     rgTipo->setObjectName(QStringLiteral("rgTipo"));
 
-    m_buscarAlmacen = almacen::botonDeCodigo("btnBuscarAlmacen", this);
-    QToolButton *verAlmacen = almacen::botonDeCodigo("btnVerAlmacen", this);
+    m_buscarAlmacen = fw::botonDeCodigo("btnBuscarAlmacen", this);
+    QToolButton *verAlmacen = fw::botonDeCodigo("btnVerAlmacen", this);
     BuscarAlmacen = agregarBuscar(
         m_buscarAlmacen, "BuscarAlmacen", QStringLiteral("Asignar un almacen al movimiento"), QStringLiteral("ALMACEN"),
         [](QWidget *o) { return new TfrmGestionAlmacenes(o, true); }, TfrmGestionAlmacenes::kSqlAlmacenes);
     accVerAlmacen = agregarVer(verAlmacen, "accVerAlmacen", QStringLiteral("Ver la ficha del almacen"),
                                QStringLiteral("ALMACEN"), [](QWidget *o) { return new TfrmAlmacen(o, true); });
-    m_buscarArticulo = almacen::botonDeCodigo("btnBuscarArticulo", this);
-    QToolButton *verArticulo = almacen::botonDeCodigo("btnVerArticulo", this);
+    m_buscarArticulo = fw::botonDeCodigo("btnBuscarArticulo", this);
+    QToolButton *verArticulo = fw::botonDeCodigo("btnVerArticulo", this);
     BuscarArticulo = agregarBuscar(
         m_buscarArticulo, "BuscarArticulo", QStringLiteral("Asignar un articulo al movimiento"),
         QStringLiteral("ARTICULO"), [](QWidget *o) { return new TfrmGestionArticulos(o, true); },
