@@ -1,3 +1,4 @@
+#include "Rechazada.h"
 #include "ScriptedDialogs.h"
 #include "SchemaFixture.h"
 #include "TestEnvironment.h"
@@ -122,16 +123,7 @@ int familias(const QString &base)
     return conexion.query(QStringLiteral("SELECT COUNT(*) FROM FAMILIA")).scalar().toInt();
 }
 
-template<typename Accion>
-bool rechazada(Accion accion)
-{
-    try {
-        accion();
-    } catch (const ds::SilentAbort &) {
-        return true;
-    }
-    return false;
-}
+using testsupport::rechazada;
 
 } // namespace
 

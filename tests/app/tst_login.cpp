@@ -1,5 +1,5 @@
-#include "ScriptedDialogs.h"
-#include "SchemaFixture.h"
+#include "Controles.h"
+#include "ProgramaPrueba.h"
 #include "TestEnvironment.h"
 
 #include "app/Sesion.h"
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -26,17 +25,14 @@ namespace {
 // A data path that is also the program directory, its connections module,
 // and a session on it. Besides "admin"/"admin" (1) there are the users
 // "ana"/"clave" (2) and "O'Brien"/"o'k" (3).
-struct Puesto
+struct Puesto : testsupport::Programa
 {
-    QTemporaryDir dir;
-    QString ruta = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogos;
-    TmdlConexiones conexiones{ruta};
     Sesion sesion{conexiones};
     QSignalSpy usuarios{&sesion, &Sesion::usuarioCambiado};
     QSignalSpy empresas{&sesion, &Sesion::empresaCambiada};
+    QObject esperas; // the waits for the login dialog end with the test
 
-    Puesto()
+    Puesto() : Programa(false)
     {
         conexiones.ConexionGeneral.execute(
             QStringLiteral("INSERT INTO USUARIO (CODIGO, NOMBRE, CONTRASENA) VALUES (2, 'ana', 'clave')"));
@@ -44,6 +40,12 @@ struct Puesto
             QStringLiteral("INSERT INTO USUARIO (CODIGO, NOMBRE, CONTRASENA) VALUES (3, 'O''Brien', 'o''k')"));
     }
     ~Puesto() { setElegirEmpresa({}); }
+
+    // Plays `accion` on the login dialog once it is shown modally.
+    void alAbrirseLogin(std::function<void(TfrmLogin &)> accion)
+    {
+        testsupport::alAbrirse<TfrmLogin>(&esperas, std::move(accion));
+    }
 
     // The chooser plays these answers in turn, counting its calls.
     void elector(QStringList respuestas, std::function<void()> antes = {})
@@ -58,33 +60,13 @@ struct Puesto
     int elecciones = 0;
 };
 
-template<typename T>
-T *hijo(QWidget &w, const char *nombre)
-{
-    return w.findChild<T *>(QLatin1String(nombre));
-}
-
-// Plays `accion` on the login dialog once it is shown modally.
-void alAbrirseLogin(std::function<void(TfrmLogin &)> accion)
-{
-    auto *espera = new QTimer;
-    espera->setInterval(5);
-    QObject::connect(espera, &QTimer::timeout, [espera, accion] {
-        auto *login = qobject_cast<TfrmLogin *>(QApplication::activeModalWidget());
-        if (!login)
-            return;
-        espera->stop();
-        espera->deleteLater();
-        accion(*login);
-    });
-    espera->start();
-}
+using testsupport::control;
 
 // Types into each box in turn, as the user does (the focus moves with the typing).
 void escribir(TfrmLogin &login, const QString &nombre, const QString &contrasena)
 {
     for (const auto &[campo, texto] : {std::pair{"txtNombre", nombre}, std::pair{"txtContrasena", contrasena}}) {
-        auto *edit = hijo<QLineEdit>(login, campo);
+        auto *edit = control<QLineEdit>(login, campo);
         edit->setFocus();
         QTest::keyClicks(edit, texto);
     }
@@ -93,12 +75,12 @@ void escribir(TfrmLogin &login, const QString &nombre, const QString &contrasena
 void entrar(TfrmLogin &login, const QString &nombre, const QString &contrasena)
 {
     escribir(login, nombre, contrasena);
-    hijo<QPushButton>(login, "btnAceptar")->click();
+    control<QPushButton>(login, "btnAceptar")->click();
 }
 
 void cancelar(TfrmLogin &login)
 {
-    QTest::keyClick(hijo<QLineEdit>(login, "txtNombre"), Qt::Key_Escape);
+    QTest::keyClick(control<QLineEdit>(login, "txtNombre"), Qt::Key_Escape);
 }
 
 } // namespace
@@ -117,13 +99,13 @@ private slots:
         QCOMPARE(login.windowTitle(), QStringLiteral("Entrada al sistema"));
         QVERIFY(login.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(login.palette().color(QPalette::Window), QColor(10, 114, 169));
-        auto *nombre = hijo<QLineEdit>(login, "txtNombre");
-        auto *contrasena = hijo<QLineEdit>(login, "txtContrasena");
+        auto *nombre = control<QLineEdit>(login, "txtNombre");
+        auto *contrasena = control<QLineEdit>(login, "txtContrasena");
         QCOMPARE(nombre->maxLength(), 10);
         QCOMPARE(contrasena->maxLength(), 10);
         QCOMPARE(contrasena->echoMode(), QLineEdit::Password);
-        QVERIFY(hijo<QPushButton>(login, "btnAceptar")->isDefault());
-        QVERIFY(!hijo<QLabel>(login, "lblError")->isVisibleTo(&login));
+        QVERIFY(control<QPushButton>(login, "btnAceptar")->isDefault());
+        QVERIFY(!control<QLabel>(login, "lblError")->isVisibleTo(&login));
         QCOMPARE(login.CodigoUsuario, -1);
         QStringList textos;
         for (const QLabel *label : login.findChildren<QLabel *>())
@@ -166,12 +148,12 @@ private slots:
             return;
         }
         // Refused: "ERROR", the password cleared, the name kept and focused.
-        QVERIFY(hijo<QLabel>(login, "lblError")->isVisible());
-        QCOMPARE(hijo<QLineEdit>(login, "txtContrasena")->text(), QString());
-        QCOMPARE(hijo<QLineEdit>(login, "txtNombre")->text(), nombre);
-        QCOMPARE(QApplication::focusWidget(), hijo<QLineEdit>(login, "txtNombre"));
+        QVERIFY(control<QLabel>(login, "lblError")->isVisible());
+        QCOMPARE(control<QLineEdit>(login, "txtContrasena")->text(), QString());
+        QCOMPARE(control<QLineEdit>(login, "txtNombre")->text(), nombre);
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(login, "txtNombre"));
         // As many tries as wanted.
-        hijo<QLineEdit>(login, "txtNombre")->clear();
+        control<QLineEdit>(login, "txtNombre")->clear();
         entrar(login, QStringLiteral("ana"), QStringLiteral("clave"));
         QCOMPARE(login.CodigoUsuario, 2);
     }
@@ -184,11 +166,11 @@ private slots:
         TfrmLogin login(puesto.conexiones.ConexionGeneral);
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));
-        auto *nombre = hijo<QLineEdit>(login, "txtNombre");
+        auto *nombre = control<QLineEdit>(login, "txtNombre");
         nombre->setFocus();
         QTest::keyClicks(nombre, QStringLiteral("admin"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), hijo<QLineEdit>(login, "txtContrasena"));
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(login, "txtContrasena"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("admin"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(login.CodigoUsuario, 1);
@@ -202,8 +184,8 @@ private slots:
         login.show();
         entrar(login, QString(), QStringLiteral("admin"));
         QVERIFY(login.isVisible());
-        QVERIFY(!hijo<QLabel>(login, "lblError")->isVisible());
-        QCOMPARE(hijo<QLineEdit>(login, "txtContrasena")->text(), QStringLiteral("admin"));
+        QVERIFY(!control<QLabel>(login, "lblError")->isVisible());
+        QCOMPARE(control<QLineEdit>(login, "txtContrasena")->text(), QStringLiteral("admin"));
     }
 
     // The general database is unreachable: its error is shown and the dialog stays.
@@ -216,7 +198,7 @@ private slots:
         entrar(login, QStringLiteral("admin"), QStringLiteral("admin"));
         QCOMPARE(puesto.dialogos.errors.size(), 1);
         QVERIFY(login.isVisible());
-        QVERIFY(!hijo<QLabel>(login, "lblError")->isVisible());
+        QVERIFY(!control<QLabel>(login, "lblError")->isVisible());
     }
 
     void inicioSinUsuario_data()
@@ -232,7 +214,7 @@ private slots:
         QFETCH(ResultadoInicio, resultado);
         Puesto puesto;
         puesto.elector({QStringLiteral("01")});
-        alAbrirseLogin([conCancelar](TfrmLogin &login) {
+        puesto.alAbrirseLogin([conCancelar](TfrmLogin &login) {
             escribir(login, QStringLiteral("admin"), QStringLiteral("admin"));
             if (conCancelar)
                 cancelar(login);
@@ -251,12 +233,12 @@ private slots:
     {
         Puesto puesto;
         puesto.elector({QStringLiteral("01")});
-        alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("ana"), QStringLiteral("clave")); });
+        puesto.alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("ana"), QStringLiteral("clave")); });
         QCOMPARE(iniciarSesion(puesto.sesion, nullptr), ResultadoInicio::Iniciada);
         QCOMPARE(puesto.usuarios.takeFirst().front().toString(), QStringLiteral("ana"));
         QCOMPARE(puesto.empresas.takeFirst().front().toString(), QStringLiteral("Comercial Peñalara"));
         QCOMPARE(puesto.sesion.codigoEmpresa(), QStringLiteral("01"));
-        QCOMPARE(puesto.conexiones.ConexionEmpresa.database(), puesto.ruta + QStringLiteral("empresa01.gdb"));
+        QCOMPARE(puesto.conexiones.ConexionEmpresa.database(), puesto.carpeta + QStringLiteral("empresa01.gdb"));
         QVERIFY(puesto.conexiones.ConexionEmpresa.isOpen());
         QCOMPARE(puesto.dialogos.shown, QStringList());
     }
@@ -278,14 +260,15 @@ private slots:
             empresas.Empresas.post();
             QCOMPARE(empresas.Empresas.applyUpdates(), 0);
         });
-        alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
+        puesto.alAbrirseLogin(
+            [](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
         QCOMPARE(iniciarSesion(puesto.sesion, nullptr), ResultadoInicio::Iniciada);
         QCOMPARE(puesto.elecciones, 3);
         QCOMPARE(puesto.dialogos.questions,
                  QStringList(2, QStringLiteral("¿Desea salir de Vantrel Facturacion?")));
         QCOMPARE(puesto.dialogos.questionIcons.front(), ui::Dialogs::Icon::Question);
         QCOMPARE(puesto.sesion.nombreEmpresa(), QStringLiteral("Nueva"));
-        QCOMPARE(puesto.conexiones.ConexionEmpresa.database(), puesto.ruta + QStringLiteral("empresa07.gdb"));
+        QCOMPARE(puesto.conexiones.ConexionEmpresa.database(), puesto.carpeta + QStringLiteral("empresa07.gdb"));
         QVERIFY(puesto.conexiones.ConexionEmpresa.isOpen());
     }
 
@@ -295,7 +278,8 @@ private slots:
         Puesto puesto;
         puesto.elector({QString()});
         puesto.dialogos.answer(true);
-        alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
+        puesto.alAbrirseLogin(
+            [](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
         QCOMPARE(iniciarSesion(puesto.sesion, nullptr), ResultadoInicio::Cancelada);
         QCOMPARE(puesto.elecciones, 1);
         QCOMPARE(puesto.empresas.size(), 0);
@@ -315,7 +299,8 @@ private slots:
             }
         });
         vigia.start(5);
-        alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
+        puesto.alAbrirseLogin(
+            [](TfrmLogin &login) { entrar(login, QStringLiteral("admin"), QStringLiteral("admin")); });
         QCOMPARE(iniciarSesion(puesto.sesion, nullptr), ResultadoInicio::Iniciada);
         QCOMPARE(modales, QStringList());
         QCOMPARE(puesto.sesion.codigoEmpresa(), QStringLiteral("01"));
@@ -354,7 +339,7 @@ private slots:
         puesto.sesion.EstablecerUsuario(1);
         puesto.usuarios.clear();
 
-        alAbrirseLogin([](TfrmLogin &login) {
+        puesto.alAbrirseLogin([](TfrmLogin &login) {
             QVERIFY(login.CambioUsuario);
             escribir(login, QStringLiteral("ana"), QStringLiteral("clave"));
             cancelar(login);
@@ -363,7 +348,7 @@ private slots:
         QCOMPARE(puesto.usuarios.size(), 0);
         QCOMPARE(puesto.sesion.nombreUsuario(), QStringLiteral("admin"));
 
-        alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("ana"), QStringLiteral("clave")); });
+        puesto.alAbrirseLogin([](TfrmLogin &login) { entrar(login, QStringLiteral("ana"), QStringLiteral("clave")); });
         cambioUsuario(puesto.sesion, nullptr);
         QCOMPARE(puesto.usuarios.takeFirst().front().toString(), QStringLiteral("ana"));
         QCOMPARE(puesto.sesion.nombreUsuario(), QStringLiteral("ana"));
@@ -386,7 +371,7 @@ private slots:
         QFETCH(bool, cambiada);
         QFETCH(int, cierres);
         Puesto puesto;
-        QVERIFY(QFile::copy(puesto.ruta + "empresabase.gdb", puesto.ruta + "empresa02.gdb"));
+        QVERIFY(QFile::copy(puesto.carpeta + "empresabase.gdb", puesto.carpeta + "empresa02.gdb"));
         puesto.conexiones.ConexionGeneral.execute(
             QStringLiteral("INSERT INTO EMPRESA (CODIGO, NOMBRE) VALUES ('02', 'Segunda')"));
         QVERIFY(puesto.sesion.EstablecerEmpresa(QStringLiteral("01")));
@@ -404,7 +389,7 @@ private slots:
         QCOMPARE(puesto.sesion.codigoEmpresa(), cambiada ? QStringLiteral("02") : QStringLiteral("01"));
         QVERIFY(puesto.conexiones.ConexionEmpresa.isOpen());
         QCOMPARE(puesto.conexiones.ConexionEmpresa.database(),
-                 puesto.ruta + (cambiada ? QStringLiteral("empresa02.gdb") : QStringLiteral("empresa01.gdb")));
+                 puesto.carpeta + (cambiada ? QStringLiteral("empresa02.gdb") : QStringLiteral("empresa01.gdb")));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ProgramaPrueba.h"
 #include "ScriptedDialogs.h"
 #include "SchemaFixture.h"
 
@@ -431,11 +432,7 @@ void TstPrincipal::ventanasDeLaEmpresa()
     QFETCH(QString, orden);
     QFETCH(QString, ventana);
     QFETCH(QString, titulo);
-    QTemporaryDir dir;
-    const QString datos = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogs;
-    TmdlConexiones conexiones(datos);
-    conexiones.ConectarEmpresa(QStringLiteral("01"));
+    testsupport::Programa programa;
     TfrmPrincipal principal;
     QVERIFY(activar(principal));
 
@@ -446,7 +443,7 @@ void TstPrincipal::ventanasDeLaEmpresa()
     QCOMPARE(subs[0]->widget()->objectName(), ventana);
     QCOMPARE(subs[0]->widget()->findChild<QLabel *>(QStringLiteral("lblTitulo"))->text(), titulo);
     QVERIFY(subs[0]->widget()->findChild<QTableView *>(QStringLiteral("DBGrid1"))->model());
-    QCOMPARE(dialogs.shown, QStringList());
+    QCOMPARE(programa.dialogos.shown, QStringList());
 }
 
 void TstPrincipal::ventanasDeAdministracion_data()
@@ -462,10 +459,7 @@ void TstPrincipal::ventanasDeAdministracion()
 {
     QFETCH(QString, orden);
     QFETCH(QString, ventana);
-    QTemporaryDir dir;
-    const QString datos = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogs;
-    TmdlConexiones conexiones(datos);
+    testsupport::Programa programa(false);
     TfrmPrincipal principal;
     QVERIFY(activar(principal));
 
@@ -479,7 +473,7 @@ void TstPrincipal::ventanasDeAdministracion()
         QCOMPARE(sub->widget()->objectName(), ventana);
         QCOMPARE(sub->widget()->findChild<QTableView *>(QStringLiteral("DBGrid1"))->model()->rowCount(), 1);
     }
-    QCOMPARE(dialogs.shown, QStringList());
+    QCOMPARE(programa.dialogos.shown, QStringList());
 
     // Alt+E is the window's "&Eliminar" (which asks or refuses), not the "&Edicion" menu.
     auto *grid = subs[1]->widget()->findChild<QTableView *>(QStringLiteral("DBGrid1"));
@@ -487,7 +481,7 @@ void TstPrincipal::ventanasDeAdministracion()
     QTRY_COMPARE(QApplication::focusWidget(), grid);
     QTest::keyClick(grid, Qt::Key_E, Qt::AltModifier);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(programa.dialogos.shown.size(), 1);
 }
 
 void TstPrincipal::ventanasHijasEscalonadas()
@@ -788,11 +782,8 @@ void TstPrincipal::reloj()
 
 void TstPrincipal::panelesSiguenLaSesion()
 {
-    QTemporaryDir dir;
-    const QString datos = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogs;
-    TmdlConexiones conexiones(datos);
-    Sesion sesion(conexiones);
+    testsupport::Programa programa(false);
+    Sesion sesion(programa.conexiones);
     TfrmPrincipal principal(&sesion);
 
     sesion.EstablecerUsuario(1);
@@ -819,11 +810,8 @@ void TstPrincipal::cambioDeEmpresaCierraLasHijas_data()
 void TstPrincipal::cambioDeEmpresaCierraLasHijas()
 {
     QFETCH(bool, seNiega);
-    QTemporaryDir dir;
-    const QString datos = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogs;
-    TmdlConexiones conexiones(datos);
-    Sesion sesion(conexiones);
+    testsupport::Programa programa(false);
+    Sesion sesion(programa.conexiones);
     TfrmPrincipal principal(&sesion);
     setElegirEmpresa([](QWidget *) { return QStringLiteral("01"); });
     const auto restaurar = qScopeGuard([] { setElegirEmpresa({}); });
@@ -834,18 +822,15 @@ void TstPrincipal::cambioDeEmpresaCierraLasHijas()
 
     QTRY_COMPARE(area(principal)->subWindowList().size(), seNiega ? 1 : 0);
     QCOMPARE(sesion.codigoEmpresa().trimmed(), seNiega ? QString() : QStringLiteral("01"));
-    QCOMPARE(conexiones.ConexionEmpresa.isOpen(), !seNiega);
+    QCOMPARE(programa.conexiones.ConexionEmpresa.isOpen(), !seNiega);
     QCOMPARE(panel(principal, 1)->text(), sesion.nombreEmpresa());
 }
 
 // Cancel in the login of the start-up ends the program without the closing question.
 void TstPrincipal::inicioCanceladoSaleSinPreguntar()
 {
-    QTemporaryDir dir;
-    const QString datos = testsupport::freshDatabases(dir);
-    testsupport::ScriptedDialogs dialogs;
-    TmdlConexiones conexiones(datos);
-    Sesion sesion(conexiones);
+    testsupport::Programa programa(false);
+    Sesion sesion(programa.conexiones);
     TfrmPrincipal principal(&sesion);
     // The login runs in a loop of its own: it is answered from a timer.
     QString login;
@@ -863,7 +848,7 @@ void TstPrincipal::inicioCanceladoSaleSinPreguntar()
 
     QTRY_VERIFY(!principal.isVisible());
     QCOMPARE(login, QStringLiteral("TfrmLogin"));
-    QCOMPARE(dialogs.shown, QStringList());
+    QCOMPARE(programa.dialogos.shown, QStringList());
 }
 
 // The new run must not hold the database files this one has open: the

@@ -1,14 +1,12 @@
 // The companies and users windows over a fresh general database (admin and
 // company 01): the company chooser, the company record window with its logo
 // and its tabs, and the built-in admin user as the windows show its rules.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "VentanasModales.h"
+#include "Controles.h"
+#include "ProgramaPrueba.h"
 #include "app/TfrmEmpresa.h"
 #include "app/TfrmGestionEmpresas.h"
 #include "app/TfrmGestionUsuarios.h"
 #include "app/TfrmUsuario.h"
-#include "app/TmdlConexiones.h"
 #include "app/TmdlEmpresas.h"
 #include "framework/widgets/DBCheckBox.h"
 #include "framework/widgets/DBEdit.h"
@@ -25,44 +23,23 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 
 using testsupport::escribir;
-
-QStringList pestanas(const QTabWidget *paginas)
-{
-    QStringList textos;
-    for (int i = 0; i < paginas->count(); ++i)
-        textos << paginas->tabText(i);
-    return textos;
-}
+using testsupport::pestanas;
 
 } // namespace
 
-class TstVentanasEmpresas : public QObject
+class TstVentanasEmpresas : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &general() { return m_conexiones->ConexionGeneral; }
-    QVariant valor(const QString &sql) { return general().query(sql).scalar(); }
-    int cuenta(const QString &sql) { return valor(sql).toInt(); }
-    void empresa(const QString &codigo, const QString &nombre)
+    void nuevaEmpresa(const QString &codigo, const QString &nombre)
     {
-        general().execute(QStringLiteral("INSERT INTO EMPRESA (CODIGO, NOMBRE) VALUES (?, ?)"), {codigo, nombre});
-    }
-    template<typename T>
-    void alAbrirse(std::function<void(T &)> accion)
-    {
-        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
+        ejecutar(QStringLiteral("INSERT INTO EMPRESA (CODIGO, NOMBRE) VALUES (?, ?)"), {codigo, nombre});
     }
 
 private slots:
@@ -70,18 +47,11 @@ private slots:
     {
         // The data folder is also the program folder: general.gdb beside
         // the program, and the template the new companies are copied from.
-        m_dir = std::make_unique<QTemporaryDir>();
-        const QString datos = testsupport::freshDatabases(*m_dir);
-        m_conexiones = std::make_unique<TmdlConexiones>(datos);
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
+        arrancar(false);
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void gestionEmpresas();
@@ -118,10 +88,10 @@ void TstVentanasEmpresas::gestionEmpresas()
     QCOMPARE(w.accCerrar->statusTip(), QStringLiteral("Cerrar Ventana"));
     QCOMPARE(w.datos().rowCount(), 1);
 
-    m_dialogos->answer(false);
+    dialogos().answer(false);
     w.accEliminar->trigger();
-    QCOMPARE(m_dialogos->questions, QStringList{QStringLiteral("¿Desea eliminar la Empresa?")});
-    QCOMPARE(cuenta("SELECT COUNT(*) FROM EMPRESA"), 1);
+    QCOMPARE(dialogos().questions, QStringList{QStringLiteral("¿Desea eliminar la Empresa?")});
+    QCOMPARE(contar("SELECT COUNT(*) FROM EMPRESA"), 1);
 }
 
 void TstVentanasEmpresas::elegirEmpresa_data()
@@ -144,7 +114,7 @@ void TstVentanasEmpresas::elegirEmpresa()
     QFETCH(bool, mostrada);
     QFETCH(QString, codigo);
     for (const QString &otra : otras)
-        empresa(otra, QStringLiteral("Empresa ") + otra);
+        nuevaEmpresa(otra, QStringLiteral("Empresa ") + otra);
     bool vista = false;
     alAbrirse<TfrmGestionEmpresas>([&](TfrmGestionEmpresas &w) {
         vista = true;
@@ -156,7 +126,8 @@ void TstVentanasEmpresas::elegirEmpresa()
     QCOMPARE(vista, mostrada);
     QCOMPARE(eleccion.codigo, codigo);
     const QString nombre =
-        codigo.isEmpty() ? QString() : valor("SELECT NOMBRE FROM EMPRESA WHERE CODIGO = '" + codigo + "'").toString().trimmed();
+        codigo.isEmpty() ? QString()
+                         : valor("SELECT NOMBRE FROM EMPRESA WHERE CODIGO = ?", {codigo}).toString().trimmed();
     QCOMPARE(eleccion.nombre, nombre);
 }
 
@@ -172,7 +143,7 @@ void TstVentanasEmpresas::enterEnLaRejillaDeEmpresas_data()
 void TstVentanasEmpresas::enterEnLaRejillaDeEmpresas()
 {
     QFETCH(bool, seleccion);
-    empresa(QStringLiteral("02"), QStringLiteral("Segunda"));
+    nuevaEmpresa(QStringLiteral("02"), QStringLiteral("Segunda"));
     TfrmGestionEmpresas w(nullptr, true);
     w.Abrir(TfrmGestionEmpresas::kSqlEmpresas, seleccion);
     int modoFicha = -1;
@@ -235,8 +206,8 @@ void TstVentanasEmpresas::codigoDeEmpresaRepetido()
     });
     w.accNuevo->trigger();
     QVERIFY(sigueAbierta);
-    QCOMPARE(m_dialogos->messages.value(0), QStringLiteral("El CODIGO Ya Existe."));
-    QCOMPARE(cuenta("SELECT COUNT(*) FROM EMPRESA"), 1);
+    QCOMPARE(dialogos().messages.value(0), QStringLiteral("El CODIGO Ya Existe."));
+    QCOMPARE(contar("SELECT COUNT(*) FROM EMPRESA"), 1);
     QCOMPARE(w.datos().rowCount(), 1);
 }
 
@@ -250,7 +221,7 @@ void TstVentanasEmpresas::modificarEmpresa()
         QVERIFY(f.txtCodigo->isEnabled());
         escribir(f.txtCodigo, QStringLiteral("09"));
         f.txtCodigo->editingFinished();
-        QCOMPARE(m_dialogos->errors, QStringList{QStringLiteral("El campo 'CODIGO' no puede ser modificado")});
+        QCOMPARE(dialogos().errors, QStringList{QStringLiteral("El campo 'CODIGO' no puede ser modificado")});
         QCOMPARE(f.txtCodigo->text(), QStringLiteral("01"));
         f.PageControl1->setCurrentIndex(2);
         f.chkRecargoEquivalencia->click();
@@ -261,7 +232,7 @@ void TstVentanasEmpresas::modificarEmpresa()
     QCOMPARE(valor("SELECT REC_EQUIVALENCIA FROM EMPRESA WHERE CODIGO = '01'").toString(), QStringLiteral("S"));
     QCOMPARE(valor("SELECT DATOS_REGISTRALES FROM EMPRESA WHERE CODIGO = '01'").toString(),
              QStringLiteral("Registro Mercantil"));
-    QCOMPARE(cuenta("SELECT COUNT(*) FROM EMPRESA WHERE CODIGO = '09'"), 0);
+    QCOMPARE(contar("SELECT COUNT(*) FROM EMPRESA WHERE CODIGO = '09'"), 0);
 }
 
 void TstVentanasEmpresas::logoPegadoDelPortapapeles_data()
@@ -361,7 +332,7 @@ void TstVentanasEmpresas::adminNoSeRenombra()
         f.accAceptar->trigger();
     });
     w.accModificar->trigger();
-    QCOMPARE(m_dialogos->errors, QStringList{QStringLiteral("El campo 'NOMBRE' no puede ser modificado")});
+    QCOMPARE(dialogos().errors, QStringList{QStringLiteral("El campo 'NOMBRE' no puede ser modificado")});
     QCOMPARE(valor("SELECT CONTRASENA FROM USUARIO WHERE CODIGO = 1").toString().trimmed(), QStringLiteral("nueva"));
     QCOMPARE(valor("SELECT NOMBRE FROM USUARIO WHERE CODIGO = 1").toString().trimmed(), QStringLiteral("admin"));
 }
@@ -380,16 +351,16 @@ void TstVentanasEmpresas::eliminarUsuario()
     QFETCH(QString, nombre);
     QFETCH(QString, mensaje);
     QFETCH(int, quedan);
-    general().execute(QStringLiteral("INSERT INTO USUARIO (CODIGO, NOMBRE) VALUES (2, 'pepe')"));
+    ejecutar(QStringLiteral("INSERT INTO USUARIO (CODIGO, NOMBRE) VALUES (2, 'pepe')"));
     TfrmGestionUsuarios w(nullptr, true);
     w.Abrir(QStringLiteral("SELECT * FROM USUARIO ORDER BY NOMBRE"), false);
     w.txtLocalizar->setText(nombre);
-    m_dialogos->answer(true);
+    dialogos().answer(true);
     w.accEliminar->trigger();
-    QCOMPARE(m_dialogos->questions, QStringList{QStringLiteral("¿Desea eliminar el Usuario?")});
-    QCOMPARE(m_dialogos->messages.value(0), mensaje);
+    QCOMPARE(dialogos().questions, QStringList{QStringLiteral("¿Desea eliminar el Usuario?")});
+    QCOMPARE(dialogos().messages.value(0), mensaje);
     QCOMPARE(w.datos().rowCount(), quedan);
-    QCOMPARE(cuenta("SELECT COUNT(*) FROM USUARIO"), quedan);
+    QCOMPARE(contar("SELECT COUNT(*) FROM USUARIO"), quedan);
 }
 
 void TstVentanasEmpresas::seleccionarUsuario()

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "ScriptedDialogs.h"
 
 #include "app/Configuracion.h"
@@ -28,11 +29,7 @@
 
 namespace {
 
-template<typename T>
-T *hijo(const QWidget &ventana, const char *nombre)
-{
-    return ventana.findChild<T *>(QLatin1String(nombre));
-}
+using testsupport::control;
 
 QStringList textos(const QWidget &ventana)
 {
@@ -63,9 +60,9 @@ struct EnlaceDatos
     QTemporaryDir programa;
     Configuracion configuracion{programa.path() + u'/'};
     TfrmEnlaceDatos dialogo{configuracion};
-    QLineEdit *txtEquipo = hijo<QLineEdit>(dialogo, "txtEquipo");
-    QLineEdit *txtPath = hijo<QLineEdit>(dialogo, "txtPath");
-    QPushButton *btnOk = hijo<QPushButton>(dialogo, "btnOk");
+    QLineEdit *txtEquipo = control<QLineEdit>(dialogo, "txtEquipo");
+    QLineEdit *txtPath = control<QLineEdit>(dialogo, "txtPath");
+    QPushButton *btnOk = control<QPushButton>(dialogo, "btnOk");
 
     QByteArray config() const
     {
@@ -286,7 +283,7 @@ void TstVentanasInicio::acerca()
     QVERIFY(acerca.isModal());
     QVERIFY(textos(acerca).contains(QStringLiteral("VANTREL FACTURACION")));
     QVERIFY(textos(acerca).contains(QStringLiteral("Versión 1.0.1")));
-    auto *btnOk = hijo<QPushButton>(acerca, "btnOk");
+    auto *btnOk = control<QPushButton>(acerca, "btnOk");
     QVERIFY(btnOk);
     QCOMPARE(btnOk->text(), QStringLiteral("&OK"));
 

@@ -2,11 +2,10 @@
 // controls, the copies rule, printing with the copies typed, the company's
 // row that every report reads, the preview, and the error box when the
 // project or the report cannot be run.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "ProgramaPrueba.h"
+#include "TextoPdf.h"
 #include "TestEnvironment.h"
 #include "app/Sesion.h"
-#include "app/TmdlConexiones.h"
 #include "framework/TfrmImprimir.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbConnection.h"
@@ -15,9 +14,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -36,48 +33,21 @@ const char *const kProyecto = R"({ "informes": [ {
     { "tipo": "texto", "texto": "Página {pagina} de {paginas}", "x": 0, "y": 0, "ancho": 60, "alto": 5 } ] }
 } ] })";
 
-// The text of a PDF, pages ended by form feeds.
-QString textoPdf(const QString &fichero)
-{
-    QProcess proceso;
-    proceso.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichero, QStringLiteral("-")});
-    if (!proceso.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
-
-// Runs `accion` on the next modal window other than `excepto` once it is up.
-void alAbrirseOtra(QObject *ambito, QWidget *excepto, std::function<void(QWidget &)> accion)
-{
-    auto *espera = new QTimer(ambito);
-    QObject::connect(espera, &QTimer::timeout, [espera, excepto, accion] {
-        QWidget *ventana = QApplication::activeModalWidget();
-        if (!ventana || ventana == excepto || !ventana->isVisible())
-            return;
-        espera->stop();
-        espera->deleteLater();
-        accion(*ventana);
-    });
-    espera->start(10);
-}
+using testsupport::textoPdf;
 
 } // namespace
 
-class TstImprimir : public QObject
+class TstImprimir : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_programa;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
     std::unique_ptr<Sesion> m_sesion;
     std::unique_ptr<ds::RecordSet> m_familias;
     rpt::Conexiones m_datos;
 
     void escribirProyecto(const QByteArray &texto)
     {
-        QFile fichero(m_programa + QStringLiteral("Listados.rav"));
+        QFile fichero(carpeta() + QStringLiteral("Listados.rav"));
         QVERIFY(fichero.open(QIODevice::WriteOnly));
         fichero.write(texto);
     }
@@ -92,7 +62,7 @@ class TstImprimir : public QObject
     // Prints to a PDF as the printer set up in "Configurar" would.
     QString imprimirEnPdf(TfrmImprimir &imprimir, const QString &copias)
     {
-        const QString pdf = m_dir->filePath(QStringLiteral("salida.pdf"));
+        const QString pdf = carpeta() + QStringLiteral("salida.pdf");
         imprimir.impresora().setOutputFormat(QPrinter::PdfFormat);
         imprimir.impresora().setOutputFileName(pdf);
         imprimir.Copias->setText(copias);
@@ -106,16 +76,13 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_programa = testsupport::freshDatabases(*m_dir);
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_conexiones = std::make_unique<TmdlConexiones>(m_programa);
-        m_sesion = std::make_unique<Sesion>(*m_conexiones);
+        arrancar(false);
+        m_sesion = std::make_unique<Sesion>(conexiones());
         QVERIFY(m_sesion->EstablecerEmpresa(QStringLiteral("01")));
-        m_conexiones->ConexionEmpresa.execute(QStringLiteral("INSERT INTO FAMILIA (CODIGO, DESCRIPCION) VALUES (?, ?)"),
-                                              {QStringLiteral("F1"), QStringLiteral("Tornillería")});
+        empresa().execute(QStringLiteral("INSERT INTO FAMILIA (CODIGO, DESCRIPCION) VALUES (?, ?)"),
+                          {QStringLiteral("F1"), QStringLiteral("Tornillería")});
         m_familias = std::make_unique<ds::RecordSet>(QStringLiteral("familias"));
-        m_familias->setConnection(&m_conexiones->ConexionEmpresa);
+        m_familias->setConnection(&empresa());
         m_familias->setCommandText(QStringLiteral("SELECT * FROM FAMILIA"));
         m_datos = {};
         m_datos.agregar(QStringLiteral("Prueba_Familias"), *m_familias);
@@ -127,9 +94,7 @@ private slots:
         m_datos = {};
         m_familias.reset();
         m_sesion.reset();
-        m_conexiones.reset();
-        m_dialogos.reset();
-        m_dir.reset();
+        parar();
     }
 
     void controlesAlAbrir()
@@ -182,7 +147,7 @@ private slots:
         auto imprimir = dialogo();
         const QString texto = textoPdf(imprimirEnPdf(*imprimir, copias));
 
-        QCOMPARE(m_dialogos->shown, QStringList());
+        QCOMPARE(dialogos().shown, QStringList());
         QVERIFY(!imprimir->isVisible());
         QCOMPARE(imprimir->result(), int(QDialog::Accepted));
         QCOMPARE(texto.count(u'\f'), paginas);
@@ -197,15 +162,16 @@ private slots:
     {
         auto imprimir = dialogo();
         bool vista = false;
-        QObject espera; // a wait that never fires ends here, not in a later test
-        alAbrirseOtra(&espera, imprimir.get(), [&vista](QWidget &ventana) {
-            vista = true;
-            ventana.close();
-        });
+        alAbrirse<QWidget>(
+            [&vista](QWidget &ventana) {
+                vista = true;
+                ventana.close();
+            },
+            imprimir.get());
         imprimir->btnImprimir->click();
         QVERIFY(vista);
         QVERIFY(!imprimir->isVisible());
-        QCOMPARE(m_dialogos->shown, QStringList());
+        QCOMPARE(dialogos().shown, QStringList());
     }
 
     void cancelarNoImprime()
@@ -234,10 +200,10 @@ private slots:
         QFETCH(QString, informe);
         QFETCH(QString, error);
         if (sinProyecto)
-            QFile::remove(m_programa + QStringLiteral("Listados.rav"));
+            QFile::remove(carpeta() + QStringLiteral("Listados.rav"));
         auto imprimir = dialogo(informe);
         imprimirEnPdf(*imprimir, QStringLiteral("1"));
-        QCOMPARE(m_dialogos->errors, QStringList{error.arg(m_programa + QStringLiteral("Listados.rav"))});
+        QCOMPARE(dialogos().errors, QStringList{error.arg(carpeta() + QStringLiteral("Listados.rav"))});
         QVERIFY(!imprimir->isVisible());
     }
 };

@@ -2,12 +2,11 @@
 // "Aceptar", as the report will read it, and checked against the database),
 // a date that is not a date, the search buttons, and whole listings printed
 // to PDF from the shipped report project.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "ProgramaPrueba.h"
+#include "TextoPdf.h"
 #include "TestEnvironment.h"
 #include "VentanasModales.h"
 #include "app/Sesion.h"
-#include "app/TmdlConexiones.h"
 #include "framework/TfrmGestion.h"
 #include "framework/TfrmImprimir.h"
 #include "master/TfrmListadoClientes.h"
@@ -29,9 +28,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -82,31 +79,20 @@ void rellenar(TfrmListado &ventana, const QStringList &cajas, const QStringList 
     }
 }
 
-QString textoPdf(const QString &fichero)
-{
-    QProcess proceso;
-    proceso.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fichero, QStringLiteral("-")});
-    if (!proceso.waitForFinished(30000))
-        return {};
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
+using testsupport::textoPdf;
 
 } // namespace
 
-class TstListados : public QObject
+class TstListados : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_programa;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
     std::unique_ptr<Sesion> m_sesion;
 
-    void ejecutar(const QStringList &sentencias)
+    void ejecutarTodas(const QStringList &sentencias)
     {
         for (const QString &sql : sentencias)
-            m_conexiones->ConexionEmpresa.execute(sql);
+            empresa().execute(sql);
     }
 
 private slots:
@@ -114,21 +100,16 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_programa = testsupport::freshDatabases(*m_dir);
-        QVERIFY(QFile::copy(QFINDTESTDATA("../../reports/Listados.rav"), m_programa + QStringLiteral("Listados.rav")));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_conexiones = std::make_unique<TmdlConexiones>(m_programa);
-        m_sesion = std::make_unique<Sesion>(*m_conexiones);
+        arrancar(false);
+        QVERIFY(QFile::copy(QFINDTESTDATA("../../reports/Listados.rav"), carpeta() + QStringLiteral("Listados.rav")));
+        m_sesion = std::make_unique<Sesion>(conexiones());
         QVERIFY(m_sesion->EstablecerEmpresa(QStringLiteral("01")));
     }
 
     void cleanup()
     {
         m_sesion.reset();
-        m_conexiones.reset();
-        m_dialogos.reset();
-        m_dir.reset();
+        parar();
     }
 
     // "Aceptar" sets the statement on the record set without opening it,
@@ -196,7 +177,7 @@ private slots:
         QCOMPARE(listado->consulta->commandText(), sentencia);
         QVERIFY(!listado->consulta->isOpen());
         QVERIFY(!listado->isVisible());
-        QCOMPARE(m_dialogos->shown, QStringList());
+        QCOMPARE(dialogos().shown, QStringList());
         // The database reads it as it is, quotes and dates included.
         listado->consulta->open();
         QCOMPARE(listado->consulta->rowCount(), 0);
@@ -227,7 +208,7 @@ private slots:
         });
         listado->btnAceptar->click();
 
-        QCOMPARE(m_dialogos->errors, QStringList{QStringLiteral("'%1' no es una fecha valida").arg(texto)});
+        QCOMPARE(dialogos().errors, QStringList{QStringLiteral("'%1' no es una fecha valida").arg(texto)});
         QVERIFY(listado->isVisible());
         QVERIFY(!impreso);
         QVERIFY(listado->consulta->commandText().isEmpty());
@@ -266,7 +247,7 @@ private slots:
         QFETCH(QStringList, filas);
         QFETCH(QString, elegido);
         QFETCH(QString, queda);
-        ejecutar(filas);
+        ejecutarTodas(filas);
         std::unique_ptr<TfrmListado> listado(crearVentana(ventana));
         listado->show();
         listado->findChild<QLineEdit *>(caja)->setText(QStringLiteral("ANTES"));
@@ -377,11 +358,11 @@ private slots:
         QFETCH(QStringList, cajas);
         QFETCH(QStringList, textos);
         QFETCH(QStringList, ausentes);
-        ejecutar(filas);
+        ejecutarTodas(filas);
         std::unique_ptr<TfrmListado> listado(crearVentana(ventana));
         listado->show();
         rellenar(*listado, cajas, {});
-        const QString pdf = m_dir->filePath(QStringLiteral("listado.pdf"));
+        const QString pdf = carpeta() + QStringLiteral("listado.pdf");
         QObject espera; // a wait that never fires ends here, not in a later test
         testsupport::alAbrirse<TfrmImprimir>(&espera, [&pdf](TfrmImprimir &imprimir) {
             imprimir.impresora().setOutputFormat(QPrinter::PdfFormat);
@@ -391,7 +372,7 @@ private slots:
         });
         listado->btnAceptar->click();
 
-        QCOMPARE(m_dialogos->shown, QStringList());
+        QCOMPARE(dialogos().shown, QStringList());
         const QString texto = textoPdf(pdf).simplified();
         for (const QString &esperado : textos)
             QVERIFY2(texto.contains(esperado), qPrintable(esperado + QStringLiteral(" en: ") + texto));

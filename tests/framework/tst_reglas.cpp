@@ -1,6 +1,7 @@
 // The rules every data module shares, against a real database: uniqueness,
 // existence, next number, delete guards and cascades, with codes that carry
 // quotes.
+#include "Rechazada.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "framework/Reglas.h"
@@ -71,12 +72,7 @@ private slots:
         clientes.field("CODIGO").onValidate = [](Field &f) { fw::checkUnique(f, QStringLiteral("CLIENTE")); };
         clientes.open(QStringLiteral("SELECT * FROM CLIENTE"));
         clientes.append();
-        bool refused = false;
-        try {
-            clientes.setValue("CODIGO", typed);
-        } catch (const SilentAbort &) {
-            refused = true;
-        }
+        const bool refused = testsupport::rechazada([&] { clientes.setValue("CODIGO", typed); });
         QCOMPARE(!refused, accepted);
         QCOMPARE(dialogs.messages, message.isEmpty() ? QStringList() : QStringList{message});
         if (refused)

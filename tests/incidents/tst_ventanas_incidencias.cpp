@@ -2,10 +2,7 @@
 // each cycle, the state dialog with the solution date it stamps, the
 // document view offered only from the browse window, and incidents added
 // from a delivery note.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "VentanasModales.h"
-#include "app/TmdlConexiones.h"
+#include "ProgramaPrueba.h"
 #include "framework/widgets/DBEdit.h"
 #include "framework/widgets/DBRadioGroup.h"
 #include "incidents/TfrmCambioEstadoIncidencia.h"
@@ -23,27 +20,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-class TstVentanasIncidencias : public QObject
+class TstVentanasIncidencias : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &empresa() { return m_conexiones->ConexionEmpresa; }
-    void ejecutar(const QString &sql) { empresa().execute(sql); }
-    QVariant valor(const QString &sql) { return empresa().query(sql).scalar(); }
-    template<typename T>
-    void alAbrirse(std::function<void(T &)> accion)
-    {
-        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
-    }
     // The browse window of a cycle, on its first incident.
     std::unique_ptr<TfrmGestionIncidencias> gestion(const char *tipo)
     {
@@ -54,11 +37,7 @@ class TstVentanasIncidencias : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_conexiones = std::make_unique<TmdlConexiones>(testsupport::freshDatabases(*m_dir));
-        m_conexiones->ConectarEmpresa(QStringLiteral("01"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
+        arrancar();
         ejecutar("INSERT INTO CLIENTE (CODIGO, NOMBRE) VALUES ('C1', 'Uno')");
         ejecutar("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('W1', 'Central')");
         ejecutar("INSERT INTO ALBARAN_VENTA (SERIE, NUMERO, ESTADO, CLIENTE, ALMACEN)"
@@ -72,10 +51,7 @@ private slots:
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void incidenciasDeUnCiclo_data();

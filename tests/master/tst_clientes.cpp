@@ -1,57 +1,37 @@
 // The customer rules through the data module, on a real company database.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "EmpresaPrueba.h"
+#include "Rechazada.h"
 #include "TestEnvironment.h"
 
 #include "master/TmdlClientes.h"
-#include "platform/dataset/DatasetErrors.h"
-#include "platform/dataset/RecordSet.h"
-#include "platform/firebird/FbConnection.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Empresa
+struct Empresa : testsupport::EmpresaPrueba
 {
-    QTemporaryDir dir;
-    QString ruta = testsupport::freshDatabases(dir);
-    fb::Connection db;
-    testsupport::ScriptedDialogs dialogos;
     std::unique_ptr<TmdlClientes> modulo;
 
     Empresa()
     {
-        db.open(ruta + QStringLiteral("empresa01.gdb"));
-        db.execute(QStringLiteral("INSERT INTO CLIENTE (CODIGO, NOMBRE) VALUES ('C1', 'Uno')"));
-        db.execute(QStringLiteral("INSERT INTO VENDEDOR (CODIGO, NOMBRE) VALUES ('V1', 'Vera')"));
-        db.execute(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, DESCRIPCION) VALUES ('CONT', 'Contado')"));
-        modulo = std::make_unique<TmdlClientes>(db);
+        sql(QStringLiteral("INSERT INTO CLIENTE (CODIGO, NOMBRE) VALUES ('C1', 'Uno')"));
+        sql(QStringLiteral("INSERT INTO VENDEDOR (CODIGO, NOMBRE) VALUES ('V1', 'Vera')"));
+        sql(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, DESCRIPCION) VALUES ('CONT', 'Contado')"));
+        modulo = std::make_unique<TmdlClientes>(conexion);
         Clientes().open();
     }
     ds::RecordSet &Clientes() { return modulo->Clientes; }
     QString texto(const QString &columna) { return Clientes().value(columna).toString().trimmed(); }
-    int cuenta(const QString &sql) { return db.query(sql).scalar().toInt(); }
     void satelites(const QString &tipoDe, const QString &de, int desde)
     {
         for (const char *tabla : {"PERSONA_CONTACTO", "NOTA", "DIRECCION"})
-            db.execute(
-                QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, ?)").arg(QLatin1String(tabla)),
+            sql(QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, ?)").arg(QLatin1String(tabla)),
                 {desde, tipoDe, de});
     }
 };
 
-template<typename Accion>
-bool rechazada(Accion accion)
-{
-    try {
-        accion();
-    } catch (const ds::SilentAbort &) {
-        return true;
-    }
-    return false;
-}
+using testsupport::rechazada;
 
 } // namespace
 
@@ -103,7 +83,7 @@ private slots:
         Empresa e;
         e.Clientes().append();
         e.Clientes().setValue("CODIGO", "C2");
-        e.db.execute(QStringLiteral("INSERT INTO CLIENTE (CODIGO) VALUES ('C2')"));
+        e.sql(QStringLiteral("INSERT INTO CLIENTE (CODIGO) VALUES ('C2')"));
         QVERIFY(rechazada([&] { e.Clientes().post(); }));
         QCOMPARE(e.dialogos.messages, QStringList{"El CODIGO Ya Existe."});
         QCOMPARE(e.Clientes().state(), ds::State::Insert);
@@ -172,7 +152,7 @@ private slots:
         QCOMPARE(e.dialogos.messages, mensajes);
         e.Clientes().post();
         QCOMPARE(e.Clientes().applyUpdates(), 0);
-        QCOMPARE(e.db.query("SELECT CIF_NIF FROM CLIENTE").scalar().toString().trimmed(), guardado);
+        QCOMPARE(e.valor("SELECT CIF_NIF FROM CLIENTE").toString().trimmed(), guardado);
     }
 
     void provincia_data()
@@ -259,12 +239,12 @@ private slots:
         QFETCH(QString, documento);
         Empresa e;
         e.satelites(QStringLiteral("C"), QStringLiteral("C1"), 1);
-        e.db.execute(documento);
+        e.sql(documento);
         QVERIFY(rechazada([&] { e.Clientes().remove(); }));
         QCOMPARE(e.dialogos.messages, QStringList{"No se puede eliminar. Tiene Documentos."});
         QCOMPARE(e.Clientes().rowCount(), 1);
-        QCOMPARE(e.cuenta("SELECT COUNT(*) FROM PERSONA_CONTACTO") + e.cuenta("SELECT COUNT(*) FROM NOTA")
-                     + e.cuenta("SELECT COUNT(*) FROM DIRECCION"),
+        QCOMPARE(e.contar("SELECT COUNT(*) FROM PERSONA_CONTACTO") + e.contar("SELECT COUNT(*) FROM NOTA")
+                     + e.contar("SELECT COUNT(*) FROM DIRECCION"),
                  3);
     }
 
@@ -279,10 +259,10 @@ private slots:
         e.Clientes().remove();
         QCOMPARE(e.Clientes().applyUpdates(), 0);
         QVERIFY(e.dialogos.shown.isEmpty());
-        QCOMPARE(e.cuenta("SELECT COUNT(*) FROM CLIENTE"), 0);
+        QCOMPARE(e.contar("SELECT COUNT(*) FROM CLIENTE"), 0);
         for (const char *tabla : {"PERSONA_CONTACTO", "NOTA", "DIRECCION"}) {
             const auto quedan =
-                e.db.query(QStringLiteral("SELECT CODIGO FROM %1 ORDER BY CODIGO").arg(QLatin1String(tabla)));
+                e.conexion.query(QStringLiteral("SELECT CODIGO FROM %1 ORDER BY CODIGO").arg(QLatin1String(tabla)));
             QCOMPARE(quedan.rows.size(), 2);
             QCOMPARE(quedan.rows[0].front().toInt(), 2);
             QCOMPARE(quedan.rows[1].front().toInt(), 3);

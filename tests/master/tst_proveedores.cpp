@@ -1,50 +1,31 @@
 // The supplier rules through the data module, on a real company database.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "EmpresaPrueba.h"
+#include "Rechazada.h"
 #include "TestEnvironment.h"
 
 #include "master/TmdlProveedores.h"
-#include "platform/dataset/DatasetErrors.h"
-#include "platform/dataset/RecordSet.h"
-#include "platform/firebird/FbConnection.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Empresa
+struct Empresa : testsupport::EmpresaPrueba
 {
-    QTemporaryDir dir;
-    QString ruta = testsupport::freshDatabases(dir);
-    fb::Connection db;
-    testsupport::ScriptedDialogs dialogos;
     std::unique_ptr<TmdlProveedores> modulo;
 
     Empresa()
     {
-        db.open(ruta + QStringLiteral("empresa01.gdb"));
-        db.execute(QStringLiteral("INSERT INTO PROVEEDOR (CODIGO, NOMBRE) VALUES ('P1', 'Uno')"));
-        db.execute(QStringLiteral("INSERT INTO RESPONSABLE_COMPRAS (CODIGO, NOMBRE) VALUES ('R1', 'Rosa')"));
-        db.execute(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, DESCRIPCION) VALUES ('CONT', 'Contado')"));
-        modulo = std::make_unique<TmdlProveedores>(db);
+        sql(QStringLiteral("INSERT INTO PROVEEDOR (CODIGO, NOMBRE) VALUES ('P1', 'Uno')"));
+        sql(QStringLiteral("INSERT INTO RESPONSABLE_COMPRAS (CODIGO, NOMBRE) VALUES ('R1', 'Rosa')"));
+        sql(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, DESCRIPCION) VALUES ('CONT', 'Contado')"));
+        modulo = std::make_unique<TmdlProveedores>(conexion);
         Proveedores().open();
     }
     ds::RecordSet &Proveedores() { return modulo->Proveedores; }
     QString texto(const QString &columna) { return Proveedores().value(columna).toString().trimmed(); }
-    int cuenta(const QString &sql) { return db.query(sql).scalar().toInt(); }
 };
 
-template<typename Accion>
-bool rechazada(Accion accion)
-{
-    try {
-        accion();
-    } catch (const ds::SilentAbort &) {
-        return true;
-    }
-    return false;
-}
+using testsupport::rechazada;
 
 } // namespace
 
@@ -112,7 +93,7 @@ private slots:
         QCOMPARE(e.dialogos.messages, mensajes);
         e.Proveedores().post();
         QCOMPARE(e.Proveedores().applyUpdates(), 0);
-        QCOMPARE(e.db.query("SELECT CIF FROM PROVEEDOR").scalar().toString(), cif);
+        QCOMPARE(e.valor("SELECT CIF FROM PROVEEDOR").toString(), cif);
     }
 
     void provinciaYCuenta()
@@ -150,13 +131,13 @@ private slots:
         QFETCH(QStringList, filas);
         QFETCH(QString, mensaje);
         Empresa e;
-        e.db.execute(QStringLiteral("INSERT INTO NOTA (CODIGO, TIPO_DE, DE) VALUES (1, 'P', 'P1')"));
+        e.sql(QStringLiteral("INSERT INTO NOTA (CODIGO, TIPO_DE, DE) VALUES (1, 'P', 'P1')"));
         for (const QString &fila : filas)
-            e.db.execute(fila);
+            e.sql(fila);
         QVERIFY(rechazada([&] { e.Proveedores().remove(); }));
         QCOMPARE(e.dialogos.messages, QStringList{mensaje});
         QCOMPARE(e.Proveedores().rowCount(), 1);
-        QCOMPARE(e.cuenta("SELECT COUNT(*) FROM NOTA"), 1);
+        QCOMPARE(e.contar("SELECT COUNT(*) FROM NOTA"), 1);
     }
 
     // Contacts, notes and addresses of the supplier go with it; those of a
@@ -167,14 +148,14 @@ private slots:
         int codigo = 0;
         for (const char *tipoDe : {"P", "C"})
             for (const char *tabla : {"PERSONA_CONTACTO", "NOTA", "DIRECCION"})
-                e.db.execute(QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, 'P1')")
+                e.sql(QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, 'P1')")
                                  .arg(QLatin1String(tabla)),
                              {++codigo, QLatin1String(tipoDe)});
         e.Proveedores().remove();
         QCOMPARE(e.Proveedores().applyUpdates(), 0);
-        QCOMPARE(e.cuenta("SELECT COUNT(*) FROM PROVEEDOR"), 0);
+        QCOMPARE(e.contar("SELECT COUNT(*) FROM PROVEEDOR"), 0);
         for (const char *tabla : {"PERSONA_CONTACTO", "NOTA", "DIRECCION"})
-            QCOMPARE(e.db.query(QStringLiteral("SELECT TIPO_DE FROM %1").arg(QLatin1String(tabla))).scalar().toString(),
+            QCOMPARE(e.valor(QStringLiteral("SELECT TIPO_DE FROM %1").arg(QLatin1String(tabla))).toString(),
                      QStringLiteral("C"));
     }
 };

@@ -1,7 +1,6 @@
 // Contacts, addresses and notes of customers and suppliers: their numbers,
 // field rules and the lists an owner's window edits, applies and drops.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "EmpresaPrueba.h"
 #include "TestEnvironment.h"
 
 #include "app/Sesion.h"
@@ -14,7 +13,6 @@
 #include "platform/firebird/FbConnection.h"
 
 #include <QDate>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -24,26 +22,19 @@ Q_DECLARE_METATYPE(master::Satelite)
 
 namespace {
 
-struct Empresa
+struct Empresa : testsupport::EmpresaPrueba
 {
-    QTemporaryDir dir;
-    QString ruta = testsupport::freshDatabases(dir);
-    fb::Connection db;
-    testsupport::ScriptedDialogs dialogos;
-
-    Empresa() { db.open(ruta + QStringLiteral("empresa01.gdb")); }
-
     void fila(Satelite tipo, int codigo, const QString &tipoDe, const QString &de)
     {
-        db.execute(
-            QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, ?)").arg(master::tablaSatelite(tipo)),
+        sql(QStringLiteral("INSERT INTO %1 (CODIGO, TIPO_DE, DE) VALUES (?, ?, ?)").arg(master::tablaSatelite(tipo)),
             {codigo, tipoDe, de});
     }
     QStringList filas(Satelite tipo, const QString &tipoDe, const QString &de)
     {
-        const auto r = db.query(QStringLiteral("SELECT CODIGO FROM %1 WHERE TIPO_DE = ? AND DE = ? ORDER BY CODIGO")
-                                    .arg(master::tablaSatelite(tipo)),
-                                {tipoDe, de});
+        const auto r =
+            conexion.query(QStringLiteral("SELECT CODIGO FROM %1 WHERE TIPO_DE = ? AND DE = ? ORDER BY CODIGO")
+                               .arg(master::tablaSatelite(tipo)),
+                           {tipoDe, de});
         QStringList codigos;
         for (const auto &row : r.rows)
             codigos << row.front().toString();
@@ -81,7 +72,7 @@ private slots:
         Empresa e;
         for (int codigo : guardados)
             e.fila(tipo, codigo, master::kTipoProveedor, QStringLiteral("OTRO"));
-        master::SatelitesTitular lista(e.db, master::kTipoCliente, {tipo});
+        master::SatelitesTitular lista(e.conexion, master::kTipoCliente, {tipo});
         lista.abrir(QStringLiteral("C1"));
         ds::RecordSet &filas = lista.lista(tipo);
         QList<int> dados;
@@ -112,7 +103,7 @@ private slots:
         QFETCH(QString, guardado);
         QFETCH(QStringList, mensajes);
         Empresa e;
-        TmdlPersonas personas(e.db);
+        TmdlPersonas personas(e.conexion);
         personas.Personas.open();
         personas.Personas.append();
         personas.Personas.setValue(QStringLiteral("NIF"), nif.isEmpty() ? QVariant() : QVariant(nif));
@@ -132,7 +123,7 @@ private slots:
         QFETCH(QString, codigoPostal);
         QFETCH(QString, provincia);
         Empresa e;
-        TmdlDirecciones direcciones(e.db);
+        TmdlDirecciones direcciones(e.conexion);
         direcciones.Direcciones.open();
         direcciones.Direcciones.append();
         direcciones.Direcciones.setValue(QStringLiteral("PROVINCIA"), QStringLiteral("(la de antes)"));
@@ -161,7 +152,7 @@ private slots:
             sesion = std::make_unique<Sesion>(*conexiones);
             sesion->EstablecerUsuario(1);
         }
-        TmdlNotas notas(e.db);
+        TmdlNotas notas(e.conexion);
         notas.Notas.open();
         notas.Notas.append();
         QCOMPARE(notas.Notas.value(QStringLiteral("FECHA")).toDate(), QDate::currentDate());
@@ -186,7 +177,7 @@ private slots:
         QFETCH(QString, codigoAlAnadir);
         Empresa e;
         e.fila(Satelite::Notas, 1, master::kTipoCliente, QStringLiteral("C9"));
-        master::SatelitesTitular lista(e.db, master::kTipoCliente,
+        master::SatelitesTitular lista(e.conexion, master::kTipoCliente,
                                        {Satelite::Direcciones, Satelite::Personas, Satelite::Notas});
         lista.abrir(QStringLiteral("C9"));
         for (Satelite tipo : {Satelite::Direcciones, Satelite::Personas, Satelite::Notas}) {
@@ -198,7 +189,7 @@ private slots:
         QCOMPARE(e.filas(Satelite::Direcciones, "C", "C9"), QStringList{"1"});
         QCOMPARE(e.filas(Satelite::Personas, "C", "C9"), QStringList{"1"});
         QCOMPARE(e.filas(Satelite::Notas, "C", "C9"), (QStringList{"1", "2"}));
-        QCOMPARE(e.db.query("SELECT COUNT(*) FROM DIRECCION WHERE DE <> 'C9'").scalar().toInt(), 0);
+        QCOMPARE(e.contar("SELECT COUNT(*) FROM DIRECCION WHERE DE <> 'C9'"), 0);
     }
 
     // Dropping the lists leaves the database as it was: additions, changes
@@ -208,7 +199,7 @@ private slots:
         Empresa e;
         e.fila(Satelite::Notas, 1, master::kTipoProveedor, QStringLiteral("P1"));
         e.fila(Satelite::Direcciones, 1, master::kTipoProveedor, QStringLiteral("P1"));
-        master::SatelitesTitular lista(e.db, master::kTipoProveedor,
+        master::SatelitesTitular lista(e.conexion, master::kTipoProveedor,
                                        {Satelite::Personas, Satelite::Notas, Satelite::Direcciones});
         lista.abrir(QStringLiteral("P1"));
         ds::RecordSet &personas = lista.lista(Satelite::Personas);
@@ -225,7 +216,7 @@ private slots:
         QVERIFY(lista.aplicar(QStringLiteral("P1")));
         QCOMPARE(e.filas(Satelite::Personas, "P", "P1"), QStringList{});
         QCOMPARE(e.filas(Satelite::Notas, "P", "P1"), QStringList{"1"});
-        QVERIFY(e.db.query("SELECT DESCRIPCION FROM DIRECCION").scalar().isNull());
+        QVERIFY(e.valor("SELECT DESCRIPCION FROM DIRECCION").isNull());
         QCOMPARE(lista.lista(Satelite::Notas).rowCount(), 1);
     }
 };

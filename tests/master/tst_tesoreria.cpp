@@ -2,15 +2,14 @@
 // modules, on a fresh company database: codes, the bank account a method
 // names, the instalment limits, the control digits proposed for an account
 // code, and the documents that keep a method or an account from being deleted.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
+#include "EmpresaPrueba.h"
+#include "Rechazada.h"
 #include "master/TmdlCuentasBancarias.h"
 #include "master/TmdlFormasPago.h"
 #include "platform/dataset/DatasetErrors.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbConnection.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -24,9 +23,7 @@ class TstTesoreria : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    fb::Connection m_empresa;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
+    std::unique_ptr<testsupport::EmpresaPrueba> m_empresa;
     std::unique_ptr<TmdlFormasPago> m_formas;
     std::unique_ptr<TmdlCuentasBancarias> m_cuentas;
 
@@ -34,20 +31,16 @@ class TstTesoreria : public QObject
     ds::RecordSet &CuentasBancarias() { return m_cuentas->CuentasBancarias; }
     ds::RecordSet &datosDe(const QString &tabla) { return tabla == "FORMA_PAGO" ? FormasPago() : CuentasBancarias(); }
 
-    void ejecutar(const QString &sql, const QVariantList &parametros = {}) { m_empresa.execute(sql, parametros); }
-    int cuenta(const QString &sql, const QVariantList &parametros = {})
-    {
-        return m_empresa.query(sql, parametros).scalar().toInt();
-    }
     void cuentaBancaria(const QString &codigo)
     {
-        ejecutar(QStringLiteral("INSERT INTO CUENTA_BANCARIA (CODIGO, DESCRIPCION) VALUES (?, 'Cuenta')"), {codigo});
+        m_empresa->sql(QStringLiteral("INSERT INTO CUENTA_BANCARIA (CODIGO, DESCRIPCION) VALUES (?, 'Cuenta')"),
+                       {codigo});
     }
     void formaPago(const QString &codigo, const QVariant &cuenta = {})
     {
-        ejecutar(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, NUMERO_VENCIMIENTOS, DIAS_ENTRE_VENCIMIENTOS, CUENTA)"
-                                " VALUES (?, 1, 0, ?)"),
-                 {codigo, cuenta});
+        m_empresa->sql(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, NUMERO_VENCIMIENTOS, DIAS_ENTRE_VENCIMIENTOS, "
+                                      "CUENTA) VALUES (?, 1, 0, ?)"),
+                       {codigo, cuenta});
     }
     // Both record sets on every row, the first row current.
     void abrir()
@@ -58,30 +51,21 @@ class TstTesoreria : public QObject
     // Assigns a value as a rule sees it; false when the rules refused it.
     static bool asignar(ds::RecordSet &datos, const QString &columna, const QVariant &valor)
     {
-        try {
-            datos.setValue(columna, valor);
-            return true;
-        } catch (const ds::SilentAbort &) {
-            return false;
-        }
+        return !testsupport::rechazada([&] { datos.setValue(columna, valor); });
     }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_empresa.open(testsupport::freshDatabases(*m_dir) + QStringLiteral("empresa01.gdb"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_formas = std::make_unique<TmdlFormasPago>(m_empresa);
-        m_cuentas = std::make_unique<TmdlCuentasBancarias>(m_empresa);
+        m_empresa = std::make_unique<testsupport::EmpresaPrueba>();
+        m_formas = std::make_unique<TmdlFormasPago>(m_empresa->conexion);
+        m_cuentas = std::make_unique<TmdlCuentasBancarias>(m_empresa->conexion);
     }
     void cleanup()
     {
         m_cuentas.reset();
         m_formas.reset();
-        m_dialogos.reset();
-        m_empresa.close();
-        m_dir.reset();
+        m_empresa.reset();
     }
 
     void codigo_data();
@@ -121,7 +105,7 @@ void TstTesoreria::codigo()
     QFETCH(QString, tecleado);
     QFETCH(bool, aceptado);
     QFETCH(QString, mensaje);
-    ejecutar(QStringLiteral("INSERT INTO %1 (CODIGO) VALUES ('O''K')").arg(tabla));
+    m_empresa->sql(QStringLiteral("INSERT INTO %1 (CODIGO) VALUES ('O''K')").arg(tabla));
     abrir();
     ds::RecordSet &datos = datosDe(tabla);
     datos.append();
@@ -129,7 +113,7 @@ void TstTesoreria::codigo()
 
     QCOMPARE(asignar(datos, QStringLiteral("CODIGO"), tecleado), aceptado);
     QCOMPARE(datos.value(QStringLiteral("CODIGO")).toString().trimmed(), aceptado ? tecleado : QStringLiteral("ANTE"));
-    QCOMPARE(m_dialogos->messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+    QCOMPARE(m_empresa->dialogos.messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
 }
 
 void TstTesoreria::codigoObligatorio_data()
@@ -148,12 +132,7 @@ void TstTesoreria::codigoObligatorio()
     ds::RecordSet &datos = datosDe(tabla);
     datos.append();
     datos.setValue(QStringLiteral("DESCRIPCION"), QStringLiteral("Sin código"));
-    try {
-        datos.post();
-        QFAIL("stored without a code");
-    } catch (const ds::DatasetError &e) {
-        QCOMPARE(e.text(), QStringLiteral("El campo 'CODIGO' debe tener un valor"));
-    }
+    QCOMPARE(testsupport::errorAlGuardar(datos), QStringLiteral("El campo 'CODIGO' debe tener un valor"));
     QCOMPARE(datos.state(), ds::State::Insert);
 }
 
@@ -167,7 +146,7 @@ void TstTesoreria::nuevaFormaPago()
     FormasPago().setValue(QStringLiteral("CODIGO"), QStringLiteral("CONT"));
     FormasPago().post();
     QCOMPARE(FormasPago().applyUpdates(), 0);
-    QCOMPARE(cuenta("SELECT NUMERO_VENCIMIENTOS * 100 + DIAS_ENTRE_VENCIMIENTOS FROM FORMA_PAGO"), 100);
+    QCOMPARE(m_empresa->contar("SELECT NUMERO_VENCIMIENTOS * 100 + DIAS_ENTRE_VENCIMIENTOS FROM FORMA_PAGO"), 100);
 }
 
 void TstTesoreria::cuentaDeFormaPago_data()
@@ -194,7 +173,7 @@ void TstTesoreria::cuentaDeFormaPago()
     QCOMPARE(asignar(FormasPago(), QStringLiteral("CUENTA"), tecleada), aceptada);
     QCOMPARE(FormasPago().value(QStringLiteral("CUENTA")).toString().trimmed(),
              aceptada ? tecleada : QStringLiteral("ANTE"));
-    QCOMPARE(m_dialogos->messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+    QCOMPARE(m_empresa->dialogos.messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
 }
 
 void TstTesoreria::vencimientos_data()
@@ -231,26 +210,26 @@ void TstTesoreria::vencimientos()
 
     QCOMPARE(asignar(FormasPago(), columna, valor), mensaje.isEmpty());
     QCOMPARE(FormasPago().value(columna), mensaje.isEmpty() ? valor : anterior);
-    QCOMPARE(m_dialogos->messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+    QCOMPARE(m_empresa->dialogos.messages, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
 }
 
 // A method stored with values outside the limits (by another program) is
 // not stored again until they are corrected.
 void TstTesoreria::vencimientosGuardadosFueraDeLimites()
 {
-    ejecutar(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, NUMERO_VENCIMIENTOS, DIAS_ENTRE_VENCIMIENTOS)"
-                            " VALUES ('MALA', 0, 0)"));
+    m_empresa->sql(QStringLiteral("INSERT INTO FORMA_PAGO (CODIGO, NUMERO_VENCIMIENTOS, DIAS_ENTRE_VENCIMIENTOS)"
+                                  " VALUES ('MALA', 0, 0)"));
     abrir();
     FormasPago().edit();
     FormasPago().setValue(QStringLiteral("DESCRIPCION"), QStringLiteral("Otra"));
     QVERIFY_THROWS_EXCEPTION(ds::SilentAbort, FormasPago().post());
     QCOMPARE(FormasPago().state(), ds::State::Edit);
-    QCOMPARE(m_dialogos->messages, QStringList{"El NUMERO DE VENCIMIENTOS debe ser al menos 1."});
+    QCOMPARE(m_empresa->dialogos.messages, QStringList{"El NUMERO DE VENCIMIENTOS debe ser al menos 1."});
 
     FormasPago().setValue(QStringLiteral("NUMERO_VENCIMIENTOS"), 2);
     FormasPago().post();
     QCOMPARE(FormasPago().applyUpdates(), 0);
-    QCOMPARE(cuenta("SELECT NUMERO_VENCIMIENTOS FROM FORMA_PAGO"), 2);
+    QCOMPARE(m_empresa->contar("SELECT NUMERO_VENCIMIENTOS FROM FORMA_PAGO"), 2);
 }
 
 void TstTesoreria::digitoControl_data()
@@ -282,7 +261,7 @@ void TstTesoreria::digitoControl()
     QFETCH(bool, pregunta);
     QFETCH(QString, dc);
     abrir();
-    m_dialogos->answer(respuesta);
+    m_empresa->dialogos.answer(respuesta);
     CuentasBancarias().append();
     CuentasBancarias().setValue(QStringLiteral("DC"), dcTecleado);
     CuentasBancarias().setValue(QStringLiteral("COD_ENTIDAD"), QStringLiteral("1234"));
@@ -293,7 +272,7 @@ void TstTesoreria::digitoControl()
     QCOMPARE(CuentasBancarias().value(QStringLiteral("COD_AGENCIA")).toString(), agencia);
     QCOMPARE(CuentasBancarias().value(QStringLiteral("NCUENTA")).toString().trimmed(), numero);
     const QString texto = QStringLiteral("El Digito de Control es Incorrecto, ¿desea corregirlo?");
-    QCOMPARE(m_dialogos->questions, pregunta ? QStringList{texto} : QStringList());
+    QCOMPARE(m_empresa->dialogos.questions, pregunta ? QStringList{texto} : QStringList());
 }
 
 void TstTesoreria::eliminar_data()
@@ -335,20 +314,15 @@ void TstTesoreria::eliminar()
         formaPago(codigo);
     else
         cuentaBancaria(codigo);
-    ejecutar(documento, {codigo});
+    m_empresa->sql(documento, {codigo});
     abrir();
     ds::RecordSet &datos = datosDe(tabla);
 
-    try {
-        datos.remove();
-        QVERIFY(eliminado);
-    } catch (const ds::SilentAbort &) {
-        QVERIFY(!eliminado);
-    }
+    QCOMPARE(testsupport::rechazada([&] { datos.remove(); }), !eliminado);
     QCOMPARE(datos.applyUpdates(), 0);
     const QString quedan = QStringLiteral("SELECT COUNT(*) FROM %1 WHERE CODIGO = ?").arg(tabla);
-    QCOMPARE(cuenta(quedan, {codigo}), eliminado ? 0 : 1);
-    QCOMPARE(m_dialogos->messages, eliminado ? QStringList() : QStringList{kTieneDocumentos});
+    QCOMPARE(m_empresa->contar(quedan, {codigo}), eliminado ? 0 : 1);
+    QCOMPARE(m_empresa->dialogos.messages, eliminado ? QStringList() : QStringList{kTieneDocumentos});
 }
 
 QTEST_GUILESS_MAIN(TstTesoreria)

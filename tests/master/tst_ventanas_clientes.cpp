@@ -1,11 +1,9 @@
 // The record windows of customers and suppliers over a company database:
 // their tabs and commands in each mode, the Buscar buttons, and the lists of
 // addresses, contacts and notes that only "Aceptar" stores.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "VentanasModales.h"
+#include "ProgramaPrueba.h"
+#include "Controles.h"
 
-#include "app/TmdlConexiones.h"
 #include "framework/widgets/DBEdit.h"
 #include "master/TfrmCliente.h"
 #include "master/TfrmDireccion.h"
@@ -22,21 +20,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
 
-using testsupport::escribir;
+using testsupport::pestanas;
 
-QStringList pestanas(const QTabWidget *paginas)
-{
-    QStringList textos;
-    for (int i = 0; i < paginas->count(); ++i)
-        textos << paginas->tabText(i);
-    return textos;
-}
+using testsupport::escribir;
 
 enum class Modo { Alta, Modificacion, Consulta };
 
@@ -56,23 +47,10 @@ void abrirEn(Ventana &w, Modo modo, const QString &codigo)
 
 Q_DECLARE_METATYPE(Modo)
 
-class TstVentanasClientes : public QObject
+class TstVentanasClientes : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &empresa() { return m_conexiones->ConexionEmpresa; }
-    void ejecutar(const QString &sql) { empresa().execute(sql); }
-    int cuenta(const QString &sql) { return empresa().query(sql).scalar().toInt(); }
-    template<typename T>
-    void alAbrirse(std::function<void(T &)> accion)
-    {
-        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
-    }
     // A new address typed in its own window, opened by the owner's command.
     void nuevaDireccion(QAction *comando, const QString &descripcion)
     {
@@ -86,11 +64,7 @@ class TstVentanasClientes : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_conexiones = std::make_unique<TmdlConexiones>(testsupport::freshDatabases(*m_dir));
-        m_conexiones->ConectarEmpresa(QStringLiteral("01"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
+        arrancar();
         ejecutar("INSERT INTO CLIENTE (CODIGO, NOMBRE) VALUES ('C1', 'Uno')");
         ejecutar("INSERT INTO NOTA (CODIGO, TIPO_DE, DE, ASUNTO) VALUES (1, 'C', 'C1', 'Llamar')");
         ejecutar("INSERT INTO PEDIDO_VENTA (SERIE, NUMERO, CLIENTE, ESTADO) VALUES ('A', 7, 'C1', 'PENDIENTE')");
@@ -100,10 +74,7 @@ private slots:
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void fichaDeClientePorModo_data()
@@ -205,7 +176,7 @@ private slots:
         proveedor.BuscarResponsable->trigger();
         QCOMPARE(proveedor.datos().value("RESPONSABLE").toString().trimmed(), QStringLiteral("R1"));
         proveedor.accAceptar->trigger();
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM PROVEEDOR WHERE RESPONSABLE = 'R1'"), 1);
+        QCOMPARE(contar("SELECT COUNT(*) FROM PROVEEDOR WHERE RESPONSABLE = 'R1'"), 1);
     }
 
     void listasDelCliente_data()
@@ -226,17 +197,17 @@ private slots:
             nuevaDireccion(nueva, QStringLiteral("Almacen"));
             nuevaDireccion(nueva, QStringLiteral("Tienda"));
             QCOMPARE(f.satelites->lista(master::Satelite::Direcciones).rowCount(), 2);
-            m_dialogos->answer(true);
+            dialogos().answer(true);
             f.findChild<QAction *>(QStringLiteral("accNotasEliminar"))->trigger();
-            QCOMPARE(m_dialogos->questions, QStringList{"¿Desea eliminar la Nota del cliente?"});
-            QCOMPARE(m_dialogos->questionIcons.front(), ui::Dialogs::Icon::Question);
-            QCOMPARE(cuenta("SELECT COUNT(*) FROM DIRECCION"), 0);
+            QCOMPARE(dialogos().questions, QStringList{"¿Desea eliminar la Nota del cliente?"});
+            QCOMPARE(dialogos().questionIcons.front(), ui::Dialogs::Icon::Question);
+            QCOMPARE(contar("SELECT COUNT(*) FROM DIRECCION"), 0);
             (aceptar ? f.accAceptar : f.accCancelar)->trigger();
         });
         gestion.accModificar->trigger();
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM DIRECCION WHERE TIPO_DE = 'C' AND DE = 'C1'"), aceptar ? 2 : 0);
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM NOTA"), aceptar ? 0 : 1);
-        QCOMPARE(cuenta("SELECT MAX(CODIGO) FROM DIRECCION"), aceptar ? 2 : 0);
+        QCOMPARE(contar("SELECT COUNT(*) FROM DIRECCION WHERE TIPO_DE = 'C' AND DE = 'C1'"), aceptar ? 2 : 0);
+        QCOMPARE(contar("SELECT COUNT(*) FROM NOTA"), aceptar ? 0 : 1);
+        QCOMPARE(contar("SELECT MAX(CODIGO) FROM DIRECCION"), aceptar ? 2 : 0);
     }
 
     // The browse window lists; deleting from it asks first and takes the owned rows along.
@@ -247,11 +218,11 @@ private slots:
         gestion.Abrir(TfrmGestionProveedores::kSqlProveedores, false);
         QCOMPARE(gestion.windowTitle(), QStringLiteral("GESTION DE PROVEEDORES"));
         QVERIFY(gestion.accListar->isVisible());
-        m_dialogos->answer(true);
+        dialogos().answer(true);
         gestion.accEliminar->trigger();
-        QCOMPARE(m_dialogos->questions, QStringList{"¿Desea eliminar el Proveedor?"});
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM PROVEEDOR"), 0);
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM DIRECCION"), 0);
+        QCOMPARE(dialogos().questions, QStringList{"¿Desea eliminar el Proveedor?"});
+        QCOMPARE(contar("SELECT COUNT(*) FROM PROVEEDOR"), 0);
+        QCOMPARE(contar("SELECT COUNT(*) FROM DIRECCION"), 0);
     }
 
     void codigoFinalDeUnClienteNuevo_data()
@@ -285,12 +256,12 @@ private slots:
             f.accAceptar->trigger();
         });
         gestion.accNuevo->trigger();
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM CLIENTE WHERE CODIGO = 'NUEVO'"), 1);
+        QCOMPARE(contar("SELECT COUNT(*) FROM CLIENTE WHERE CODIGO = 'NUEVO'"), 1);
         for (const char *tabla : {"DIRECCION", "PERSONA_CONTACTO"})
-            QCOMPARE(cuenta(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TIPO_DE = 'C' AND DE = 'NUEVO'")
+            QCOMPARE(contar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE TIPO_DE = 'C' AND DE = 'NUEVO'")
                                 .arg(QLatin1String(tabla))),
                      1);
-        QCOMPARE(cuenta("SELECT COUNT(*) FROM NOTA WHERE TIPO_DE = 'C' AND DE = 'NUEVO'"), 1);
+        QCOMPARE(contar("SELECT COUNT(*) FROM NOTA WHERE TIPO_DE = 'C' AND DE = 'NUEVO'"), 1);
     }
 };
 

@@ -2,10 +2,8 @@
 // over a fresh company database: captions and tabs of each file, the code
 // box by mode, the payment method's bank-account buttons and the account's
 // whole-number comment.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "VentanasModales.h"
-#include "app/TmdlConexiones.h"
+#include "ProgramaPrueba.h"
+#include "Controles.h"
 #include "framework/widgets/DBEdit.h"
 #include "framework/widgets/DBMemo.h"
 #include "master/TfrmCuentaBancaria.h"
@@ -25,11 +23,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 namespace {
+
+using testsupport::pestanas;
+using testsupport::entradas;
 
 // The browse and record windows of one file, each with its own data module.
 struct Ventanas
@@ -54,49 +54,16 @@ Ventanas ventanasDe(const QString &fichero)
             std::make_unique<TfrmCuentaBancaria>(nullptr, true)};
 }
 
-QStringList pestanas(const QTabWidget *paginas)
-{
-    QStringList textos;
-    for (int i = 0; i < paginas->count(); ++i)
-        textos << paginas->tabText(i);
-    return textos;
-}
-
-QStringList entradas(const QComboBox *lista)
-{
-    QStringList textos;
-    for (int i = 0; i < lista->count(); ++i)
-        textos << lista->itemText(i);
-    return textos;
-}
-
 } // namespace
 
-class TstVentanasMaestrosA : public QObject
+class TstVentanasMaestrosA : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &empresa() { return m_conexiones->ConexionEmpresa; }
-    void ejecutar(const QString &sql) { empresa().execute(sql); }
-    template<typename T>
-    void alAbrirse(std::function<void(T &)> accion)
-    {
-        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
-    }
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_conexiones = std::make_unique<TmdlConexiones>(testsupport::freshDatabases(*m_dir));
-        m_conexiones->ConectarEmpresa(QStringLiteral("01"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
+        arrancar();
         // A stored row "ANTE" in every file; a second bank account to choose.
         for (const char *tabla : {"VENDEDOR", "RESPONSABLE_COMPRAS", "RESPONSABLE_ALMACEN"})
             ejecutar(QStringLiteral("INSERT INTO %1 (CODIGO, NOMBRE) VALUES ('ANTE', 'Anterior')").arg(tabla));
@@ -107,10 +74,7 @@ private slots:
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void textosDeLasVentanas_data();
@@ -311,7 +275,7 @@ void TstVentanasMaestrosA::observacionesDeCuenta()
     w.accAceptar->trigger();
 
     const bool guardada = error.isEmpty();
-    QCOMPARE(m_dialogos->errors, guardada ? QStringList() : QStringList{error});
+    QCOMPARE(dialogos().errors, guardada ? QStringList() : QStringList{error});
     QCOMPARE(w.isVisible(), !guardada);
     const auto filas = empresa().query(QStringLiteral("SELECT OBSERVACIONES FROM CUENTA_BANCARIA WHERE CODIGO = ?"),
                                        {QStringLiteral("NUEV")});

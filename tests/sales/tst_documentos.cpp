@@ -2,6 +2,7 @@
 #include "SchemaFixture.h"
 
 #include "incidents/TmdlIncidencias.h"
+#include "master/DocumentosTitular.h"
 #include "platform/dataset/DatasetErrors.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbConnection.h"
@@ -361,6 +362,25 @@ private slots:
         m_db.execute("DELETE FROM LINEA_ALBARAN_VENTA WHERE ALBARAN = 'Z        1'");
         QCOMPARE(m.Ventas.applyUpdates(), 0);
         QCOMPARE(stock("W1", "A1"), 15.0);
+    }
+
+    // The customer window's lists of documents show each one's key and total.
+    void documentosDelCliente()
+    {
+        m_db.execute("INSERT INTO ALBARAN_VENTA (SERIE, NUMERO, CLIENTE, ALMACEN, DESCUENTO, DESCUENTO_PP, BASE1, PIVA1,"
+                     " PRE1, BASE2, PIVA2, PRE2) VALUES ('B', 12, 'C1', 'W1', 10, 0, 20, 16, 4, 10, 7, 1)");
+        m_db.execute("INSERT INTO PRESUPUESTO_VENTA (NUMERO, CLIENTE, DESCUENTO, BASE4, PIVA4, PRE4)"
+                     " VALUES (3, 'C1', 0, 50, 0, 0)");
+        master::DocumentosTitular documentos(m_db, QStringLiteral("CLIENTE"), master::documentosCliente());
+        documentos.abrir(QStringLiteral("C1"));
+        RecordSet &presupuestos = documentos.documentos(0);
+        RecordSet &albaranes = documentos.documentos(2);
+        QCOMPARE(albaranes.rowCount(), 1);
+        QCOMPARE(albaranes.value("ID").toString(), QStringLiteral("B       12"));
+        // (20 × 1.20 + 10 × 1.08) × 0.9
+        QVERIFY(qFuzzyCompare(albaranes.value("TOTAL").toDouble(), 31.32));
+        QCOMPARE(albaranes.field("TOTAL").displayText(), QStringLiteral("31,32"));
+        QCOMPARE(presupuestos.value("TOTAL").toDouble(), 50.0);
     }
 
     void enlaceConFactura()

@@ -1,10 +1,7 @@
 // The windows of the sales delivery notes over a fresh company database:
 // the line window, the record window's modes, a whole note typed through
 // the windows with the stock it moves, cancelling, and the state command.
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "VentanasModales.h"
-#include "app/TmdlConexiones.h"
+#include "ProgramaPrueba.h"
 #include "framework/widgets/DBEdit.h"
 #include "framework/widgets/DBRadioGroup.h"
 #include "incidents/TfrmIncidencia.h"
@@ -22,7 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -47,24 +43,9 @@ void elegir(fw::DBComboBox *lista, const QString &texto)
 
 } // namespace
 
-class TstVentanasAlbaranes : public QObject
+class TstVentanasAlbaranes : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &empresa() { return m_conexiones->ConexionEmpresa; }
-    void ejecutar(const QString &sql) { empresa().execute(sql); }
-    QVariant valor(const QString &sql) { return empresa().query(sql).scalar(); }
-    int filas(const char *tabla) { return valor(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla)).toInt(); }
-    template<typename T>
-    void alAbrirse(std::function<void(T &)> accion)
-    {
-        testsupport::alAbrirse<T>(m_esperas.get(), std::move(accion));
-    }
 
     // A line added through the line window: the article typed (code or bar
     // code) and the quantity.
@@ -88,11 +69,7 @@ class TstVentanasAlbaranes : public QObject
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_conexiones = std::make_unique<TmdlConexiones>(testsupport::freshDatabases(*m_dir));
-        m_conexiones->ConectarEmpresa(QStringLiteral("01"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
+        arrancar();
         ejecutar("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('W1', 'Central')");
         ejecutar("INSERT INTO VENDEDOR (CODIGO, NOMBRE) VALUES ('V1', 'Ana')");
         ejecutar("INSERT INTO FORMA_PAGO (CODIGO, DESCRIPCION, NUMERO_VENCIMIENTOS) VALUES ('G30', '30 dias', 1)");
@@ -113,10 +90,7 @@ private slots:
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void lineaDesdeArticulo_data();
@@ -312,9 +286,9 @@ void TstVentanasAlbaranes::cancelarNoGuardaNada()
             f.btnCancelar->click();
     });
     (modo == "alta" ? g.accNuevo : g.accModificar)->trigger();
-    QCOMPARE(filas("ALBARAN_VENTA"), 2);
-    QCOMPARE(filas("LINEA_ALBARAN_VENTA"), 1);
-    QCOMPARE(filas("INCIDENCIA"), 0);
+    QCOMPARE(filasDe("ALBARAN_VENTA"), 2);
+    QCOMPARE(filasDe("LINEA_ALBARAN_VENTA"), 1);
+    QCOMPARE(filasDe("INCIDENCIA"), 0);
     QCOMPARE(valor("SELECT SUM(DESCUENTO) FROM ALBARAN_VENTA").toDouble(), 0.0);
     QCOMPARE(valor("SELECT BASE1 FROM ALBARAN_VENTA WHERE NUMERO = 1").toDouble(), 20.0);
     QCOMPARE(valor("SELECT STOCK FROM STOCK WHERE ALMACEN = 'W1' AND ARTICULO = 'A1'").toDouble(), 20.0);

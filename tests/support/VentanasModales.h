@@ -10,14 +10,15 @@ namespace testsupport {
 
 // Runs `accion` on the next modal window of type T once it is up, from
 // inside its own event loop (a record window or dialog that a command shows
-// modally). The wait ends with `ambito`, whether or not the window came up.
+// modally); `excepto`, a modal window already up, is passed over. The wait
+// ends with `ambito`, whether or not the window came up.
 template<typename T>
-void alAbrirse(QObject *ambito, std::function<void(T &)> accion)
+void alAbrirse(QObject *ambito, std::function<void(T &)> accion, const QWidget *excepto = nullptr)
 {
     auto *espera = new QTimer(ambito);
-    QObject::connect(espera, &QTimer::timeout, [espera, accion] {
+    QObject::connect(espera, &QTimer::timeout, [espera, accion, excepto] {
         auto *ventana = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!ventana || !ventana->isVisible())
+        if (!ventana || ventana == excepto || !ventana->isVisible())
             return;
         espera->stop();
         espera->deleteLater();

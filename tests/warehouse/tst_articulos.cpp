@@ -1,7 +1,8 @@
 // Families and articles through their data modules on a real company
 // database: unique codes, existence of supplier and family, the surcharge
 // that follows the VAT rate, the price triangle, and the delete guards.
-#include "EmpresaPrueba.h"
+#include "AlmacenPrueba.h"
+#include "Rechazada.h"
 #include "TestEnvironment.h"
 
 #include "platform/dataset/DatasetErrors.h"
@@ -14,18 +15,18 @@
 #include <functional>
 #include <memory>
 
-using testsupport::EmpresaPrueba;
+using testsupport::AlmacenPrueba;
 
 namespace {
 
 // An article being added, through its data module.
 struct ArticuloNuevo
 {
-    EmpresaPrueba &empresa;
+    AlmacenPrueba &empresa;
     TmdlArticulos modulo{empresa.conexion};
     ds::RecordSet &Articulos = modulo.Articulos;
 
-    explicit ArticuloNuevo(EmpresaPrueba &e) : empresa(e)
+    explicit ArticuloNuevo(AlmacenPrueba &e) : empresa(e)
     {
         Articulos.open(QStringLiteral("SELECT * FROM ARTICULO WHERE CODIGO = ''"));
         Articulos.append();
@@ -34,12 +35,7 @@ struct ArticuloNuevo
     // Sets a value as a box does; false when the rules refused it.
     bool poner(const char *columna, const QVariant &valor)
     {
-        try {
-            Articulos.setValue(QLatin1String(columna), valor);
-            return true;
-        } catch (const ds::SilentAbort &) {
-            return false;
-        }
+        return !testsupport::rechazada([&] { Articulos.setValue(QLatin1String(columna), valor); });
     }
 };
 
@@ -98,7 +94,7 @@ void TestArticulos::codigoUnico()
 {
     QFETCH(Abrir, abrir);
     QFETCH(QString, tabla);
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     empresa.sql(QStringLiteral("INSERT INTO %1 (CODIGO) VALUES ('X1')").arg(tabla));
     std::unique_ptr<QObject> modulo;
     ds::RecordSet &datos = abrir(modulo, empresa.conexion);
@@ -117,7 +113,7 @@ void TestArticulos::codigoUnico()
     codigo.setValue(QStringLiteral("O'B"));
     datos.post();
     QCOMPARE(datos.applyUpdates(), 0);
-    QCOMPARE(empresa.valor(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla)).toInt(), 2);
+    QCOMPARE(empresa.contar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla)), 2);
 }
 
 void TestArticulos::codigoDeOtraTabla_data()
@@ -132,7 +128,7 @@ void TestArticulos::codigoDeOtraTabla()
 {
     QFETCH(QString, columna);
     QFETCH(QString, mensaje);
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     empresa.sql(QStringLiteral("INSERT INTO %1 (CODIGO) VALUES ('P1')").arg(columna));
     ArticuloNuevo nuevo(empresa);
 
@@ -148,7 +144,7 @@ void TestArticulos::codigoDeOtraTabla()
 
 void TestArticulos::articuloNuevo()
 {
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     ArticuloNuevo nuevo(empresa);
     QCOMPARE(nuevo.cifra("P_IVA"), 16.0);
     QCOMPARE(nuevo.cifra("P_RE"), 4.0);
@@ -173,7 +169,7 @@ void TestArticulos::recargoSegunIva()
 {
     QFETCH(double, iva);
     QFETCH(double, recargo);
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     ArticuloNuevo nuevo(empresa);
     QVERIFY(nuevo.poner("P_IVA", 7.0));
     QVERIFY(nuevo.poner("P_IVA", iva));
@@ -184,7 +180,7 @@ void TestArticulos::recargoSegunIva()
 // margin 40; purchase 75 keeps the sale price and gives margin 25.
 void TestArticulos::trianguloDePrecios()
 {
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     ArticuloNuevo nuevo(empresa);
     QVERIFY(nuevo.poner("PRECIO_COMPRA", 60.0));
     QCOMPARE(nuevo.cifra("MARGEN"), 0.0);
@@ -204,7 +200,7 @@ void TestArticulos::trianguloDePrecios()
 
 void TestArticulos::margenNoAplicableSinPrecioCompra()
 {
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     ArticuloNuevo nuevo(empresa);
     QVERIFY(nuevo.poner("MARGEN", 30.0));
     QCOMPARE(nuevo.cifra("PRECIO_VENTA"), 0.0);
@@ -227,7 +223,7 @@ void TestArticulos::margenDeCienOMasRechazado_data()
 void TestArticulos::margenDeCienOMasRechazado()
 {
     QFETCH(double, margen);
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     ArticuloNuevo nuevo(empresa);
     QVERIFY(nuevo.poner("PRECIO_COMPRA", 60.0));
     QVERIFY(nuevo.poner("MARGEN", 25.0));
@@ -260,7 +256,7 @@ void TestArticulos::borrarArticulo()
 {
     QFETCH(QStringList, usos);
     QFETCH(QString, mensaje);
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     const QString codigo = QStringLiteral("O'A");
     empresa.articulo(codigo);
     for (const QString &tabla : usos)
@@ -276,12 +272,12 @@ void TestArticulos::borrarArticulo()
         QVERIFY_THROWS_EXCEPTION(ds::SilentAbort, modulo.Articulos.remove());
         QCOMPARE(empresa.dialogos.messages, QStringList{mensaje});
     }
-    QCOMPARE(empresa.valor(QStringLiteral("SELECT COUNT(*) FROM ARTICULO")).toInt(), mensaje.isEmpty() ? 0 : 1);
+    QCOMPARE(empresa.contar(QStringLiteral("SELECT COUNT(*) FROM ARTICULO")), mensaje.isEmpty() ? 0 : 1);
 }
 
 void TestArticulos::borrarFamilia()
 {
-    EmpresaPrueba empresa;
+    AlmacenPrueba empresa;
     empresa.sql(QStringLiteral("INSERT INTO FAMILIA (CODIGO) VALUES ('CON')"));
     empresa.sql(QStringLiteral("INSERT INTO FAMILIA (CODIGO) VALUES ('SIN')"));
     empresa.sql(QStringLiteral("INSERT INTO ARTICULO (CODIGO, FAMILIA) VALUES ('A1', 'CON')"));

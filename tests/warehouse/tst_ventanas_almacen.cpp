@@ -2,11 +2,9 @@
 // rows on its ALMACEN tab, the warehouse's STOCKS tab, and a movement typed
 // with a barcode in its record window, stored and changed through its
 // browse window.
-#include "ScriptedDialogs.h"
-#include "SchemaFixture.h"
-#include "VentanasModales.h"
+#include "ProgramaPrueba.h"
+#include "Controles.h"
 
-#include "app/TmdlConexiones.h"
 #include "framework/widgets/DBEdit.h"
 #include "platform/dataset/RecordSet.h"
 #include "platform/firebird/FbConnection.h"
@@ -22,64 +20,31 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
 
 namespace {
 
-QStringList pestanas(const QTabWidget *paginas)
-{
-    QStringList textos;
-    for (int i = 0; i < paginas->count(); ++i)
-        textos << paginas->tabText(i);
-    return textos;
-}
-
-// Every row of a grid as its cells' texts joined by '|'.
-QStringList filas(const QTableView *rejilla)
-{
-    const QAbstractItemModel *modelo = rejilla->model();
-    QStringList lista;
-    for (int f = 0; f < modelo->rowCount(); ++f) {
-        QStringList celdas;
-        for (int c = 0; c < modelo->columnCount(); ++c)
-            celdas << modelo->index(f, c).data().toString().trimmed();
-        lista << celdas.join(u'|');
-    }
-    return lista;
-}
+using testsupport::pestanas;
+using testsupport::filas;
 
 } // namespace
 
-class TstVentanasAlmacen : public QObject
+class TstVentanasAlmacen : public QObject, private testsupport::ProgramaPrueba
 {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TmdlConexiones> m_conexiones;
-    std::unique_ptr<testsupport::ScriptedDialogs> m_dialogos;
-    std::unique_ptr<QObject> m_esperas;
-
-    fb::Connection &empresa() { return m_conexiones->ConexionEmpresa; }
-    QVariant valor(const QString &sql) { return empresa().query(sql).scalar(); }
-    void sql(const QString &sentencia) { empresa().execute(sentencia); }
 
 private slots:
     // Warehouses 01 "Central" and 02 "Norte"; article A1 with 5 in 01 and 7
     // in 02; article A2 (barcode 8412345678905, bought at 3) with a row at 0 in 01.
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_conexiones = std::make_unique<TmdlConexiones>(testsupport::freshDatabases(*m_dir));
-        m_conexiones->ConectarEmpresa(QStringLiteral("01"));
-        m_dialogos = std::make_unique<testsupport::ScriptedDialogs>();
-        m_esperas = std::make_unique<QObject>();
-        sql(QStringLiteral("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('01', 'Central')"));
-        sql(QStringLiteral("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('02', 'Norte')"));
-        sql(QStringLiteral("INSERT INTO ARTICULO (CODIGO, DESCRIPCION, STOCK) VALUES ('A1', 'Tornillo', 0)"));
-        sql(QStringLiteral("INSERT INTO ARTICULO (CODIGO, DESCRIPCION, STOCK, PRECIO_COMPRA, CODIGO_BARRAS) "
+        arrancar();
+        ejecutar(QStringLiteral("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('01', 'Central')"));
+        ejecutar(QStringLiteral("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES ('02', 'Norte')"));
+        ejecutar(QStringLiteral("INSERT INTO ARTICULO (CODIGO, DESCRIPCION, STOCK) VALUES ('A1', 'Tornillo', 0)"));
+        ejecutar(QStringLiteral("INSERT INTO ARTICULO (CODIGO, DESCRIPCION, STOCK, PRECIO_COMPRA, CODIGO_BARRAS) "
                            "VALUES ('A2', 'Tuerca', 0, 3, '8412345678905')"));
         TmdlStocks::AjustarStock(empresa(), QStringLiteral("01"), QStringLiteral("A1"), 5);
         TmdlStocks::AjustarStock(empresa(), QStringLiteral("02"), QStringLiteral("A1"), 7);
@@ -87,10 +52,7 @@ private slots:
     }
     void cleanup()
     {
-        m_esperas.reset();
-        m_dialogos.reset();
-        m_conexiones.reset();
-        m_dir.reset();
+        parar();
     }
 
     void articuloPestanaAlmacen();
@@ -139,7 +101,7 @@ void TstVentanasAlmacen::movimientoConCodigoDeBarras()
     QVERIFY(gestion.Abrir(TfrmGestionMovimientosAlmacen::kSqlMovimientos, false));
 
     QString articulo, valorMostrado;
-    testsupport::alAbrirse<TfrmMovimientoAlmacen>(m_esperas.get(), [&](TfrmMovimientoAlmacen &f) {
+    alAbrirse<TfrmMovimientoAlmacen>([&](TfrmMovimientoAlmacen &f) {
         testsupport::escribir(f.txtAlmacen, QStringLiteral("01"));
         testsupport::escribir(f.txtArticulo, QStringLiteral("8412345678905"));
         QTest::keyClick(f.txtArticulo, Qt::Key_Return);
@@ -155,7 +117,7 @@ void TstVentanasAlmacen::movimientoConCodigoDeBarras()
     QCOMPARE(valor(QStringLiteral("SELECT STOCK FROM ARTICULO WHERE CODIGO = 'A2'")).toDouble(), 1.0);
 
     bool codigosFijos = false;
-    testsupport::alAbrirse<TfrmMovimientoAlmacen>(m_esperas.get(), [&](TfrmMovimientoAlmacen &f) {
+    alAbrirse<TfrmMovimientoAlmacen>([&](TfrmMovimientoAlmacen &f) {
         codigosFijos = !f.txtAlmacen->isEnabled() && !f.txtArticulo->isEnabled()
                        && !f.findChild<QToolButton *>(QStringLiteral("btnBuscarArticulo"))->isVisible()
                        && !f.BuscarAlmacen->isVisible();
@@ -166,20 +128,20 @@ void TstVentanasAlmacen::movimientoConCodigoDeBarras()
     QVERIFY(codigosFijos);
     QCOMPARE(valor(QStringLiteral("SELECT STOCK FROM STOCK WHERE ALMACEN = '01' AND ARTICULO = 'A2'")).toDouble(), 3.0);
     QCOMPARE(valor(QStringLiteral("SELECT STOCK FROM ARTICULO WHERE CODIGO = 'A2'")).toDouble(), 3.0);
-    QVERIFY(m_dialogos->shown.isEmpty());
+    QVERIFY(dialogos().shown.isEmpty());
 }
 
 // The family's "Articulos" command and the one the supplier window calls
 // show only their articles, in a browse window that is not for choosing.
 void TstVentanasAlmacen::articulosDeFamiliaYDeProveedor()
 {
-    sql(QStringLiteral("INSERT INTO FAMILIA (CODIGO) VALUES ('F1')"));
-    sql(QStringLiteral("INSERT INTO PROVEEDOR (CODIGO) VALUES ('O''P')"));
-    sql(QStringLiteral("UPDATE ARTICULO SET FAMILIA = 'F1' WHERE CODIGO = 'A1'"));
-    sql(QStringLiteral("UPDATE ARTICULO SET PROVEEDOR = 'O''P' WHERE CODIGO = 'A2'"));
+    ejecutar(QStringLiteral("INSERT INTO FAMILIA (CODIGO) VALUES ('F1')"));
+    ejecutar(QStringLiteral("INSERT INTO PROVEEDOR (CODIGO) VALUES ('O''P')"));
+    ejecutar(QStringLiteral("UPDATE ARTICULO SET FAMILIA = 'F1' WHERE CODIGO = 'A1'"));
+    ejecutar(QStringLiteral("UPDATE ARTICULO SET PROVEEDOR = 'O''P' WHERE CODIGO = 'A2'"));
     QStringList vistos;
     auto anotar = [&] {
-        testsupport::alAbrirse<TfrmGestionArticulos>(m_esperas.get(), [&](TfrmGestionArticulos &g) {
+        alAbrirse<TfrmGestionArticulos>([&](TfrmGestionArticulos &g) {
             vistos << (g.modoSeleccion() ? QStringLiteral("seleccion:") : QString()) + filas(g.DBGrid1).join(u',');
             g.accCerrar->trigger();
         });

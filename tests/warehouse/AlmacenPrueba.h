@@ -1,33 +1,14 @@
 #pragma once
 
-// A company database of its own for each test of the warehouse: an empty
-// copy of the company schema, its connection, the scripted dialogs, and
-// short ways to put master rows in it and read figures back.
+// A company database of its own for each test of the warehouse, with short
+// ways to put warehouses and articles in it and read stock figures back.
 
-#include "SchemaFixture.h"
-#include "ScriptedDialogs.h"
-#include "platform/firebird/FbConnection.h"
-
-#include <QTemporaryDir>
-#include <QVariant>
+#include "EmpresaPrueba.h"
 
 namespace testsupport {
 
-struct EmpresaPrueba
+struct AlmacenPrueba : EmpresaPrueba
 {
-    QTemporaryDir dir;
-    QString ruta = freshDatabases(dir);
-    fb::Connection conexion;
-    ScriptedDialogs dialogos;
-
-    EmpresaPrueba() { conexion.open(ruta + QStringLiteral("empresa01.gdb")); }
-
-    void sql(const QString &sentencia, const QVariantList &valores = {}) { conexion.execute(sentencia, valores); }
-    QVariant valor(const QString &consulta, const QVariantList &valores = {})
-    {
-        return conexion.query(consulta, valores).scalar();
-    }
-
     void almacen(const QString &codigo)
     {
         sql(QStringLiteral("INSERT INTO ALMACEN (CODIGO, DESCRIPCION) VALUES (?, ?)"),
@@ -52,9 +33,8 @@ struct EmpresaPrueba
     }
     int filasStock(const QString &almacen, const QString &articulo)
     {
-        return valor(QStringLiteral("SELECT COUNT(*) FROM STOCK WHERE ALMACEN = ? AND ARTICULO = ?"),
-                     {almacen, articulo})
-            .toInt();
+        return contar(QStringLiteral("SELECT COUNT(*) FROM STOCK WHERE ALMACEN = ? AND ARTICULO = ?"),
+                      {almacen, articulo});
     }
 };
 
