@@ -109,25 +109,29 @@ void TfrmRegistro::Nuevo()
 {
     setModo(Modo::Annadir);
     if (!ModuloCompartido)
-        reabrir(m_descripcion.codigoNumerico ? QStringLiteral("0") : QStringLiteral("''"));
+        reabrir(QVariant());
     m_datos->append();
+    alPosicionar();
 }
 
 void TfrmRegistro::Mostrar(const QVariant &codigo, bool editable)
 {
     setModo(editable ? Modo::Modificar : Modo::Ver);
     if (!ModuloCompartido)
-        reabrir(m_descripcion.codigoNumerico ? QString::number(codigo.toInt()) : fw::quoted(codigo.toString()));
+        reabrir(codigo);
     if (editable)
         m_datos->edit();
+    alPosicionar();
 }
 
-// The record set on the rows of the table whose code is the given literal
-// (quoted already for text codes, so a code holding a quote stays one value).
-void TfrmRegistro::reabrir(const QString &condicion)
+// Numeric codes go into the statement as numbers (0 for none); text codes
+// between quotes, doubled inside, so a code holding a quote stays one value.
+void TfrmRegistro::reabrir(const QVariant &codigo)
 {
+    const QString literal = m_descripcion.codigoNumerico ? QString::number(codigo.toInt())
+                                                         : fw::quoted(codigo.toString());
     m_datos->close();
-    m_datos->open(QStringLiteral("SELECT * FROM %1 WHERE CODIGO = %2").arg(m_descripcion.tabla, condicion));
+    m_datos->open(QStringLiteral("SELECT * FROM %1 WHERE CODIGO = %2").arg(m_descripcion.tabla, literal));
 }
 
 // The focus (and Enter) goes through the boxes first, top part then tabs,

@@ -140,13 +140,21 @@ protected:
     virtual bool aplicarDependientes() { return true; }
     virtual void cancelarDependientes() {}
 
+    // An own data module's record set reopened on the row of this code, or
+    // on no row when the code is null (before a new row is appended). By
+    // default the table of the description by its CODIGO column; documents,
+    // found by series and number, reopen through their data module.
+    virtual void reabrir(const QVariant &codigo);
+    // Called once the window stands on its row in its mode (at the end of
+    // Nuevo and Mostrar): the place to read the rows that depend on it.
+    virtual void alPosicionar() {}
+
 private:
     void accAceptarExecute();
     void accCancelarExecute();
     void setModo(Modo modo);
     void ordenarTabulacion();
     void enfocarPrimeraCaja();
-    void reabrir(const QString &condicion);
     bool guardarControles();
     void actualizarComandos();
     void marcarModificado();

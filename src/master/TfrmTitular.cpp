@@ -14,7 +14,6 @@
 #include "platform/dataset/RecordSet.h"
 
 #include <QFormLayout>
-#include <QShowEvent>
 #include <QTabWidget>
 
 TfrmTitular::TfrmTitular(QWidget *owner, bool modal, bool moduloCompartido, DescripcionTitular descripcion)
@@ -116,14 +115,10 @@ void TfrmTitular::aplicarModo()
         pestana->setSoloLectura(modo() == Modo::Ver);
 }
 
-// The owned rows and the documents are read once the window shows on its
-// row (in add mode the code is still empty).
-void TfrmTitular::showEvent(QShowEvent *event)
+// The owned rows and the documents of the row the window stands on (in add
+// mode the code is still empty).
+void TfrmTitular::alPosicionar()
 {
-    TfrmRegistro::showEvent(event);
-    if (event->spontaneous() || m_abierta)
-        return;
-    m_abierta = true;
     const QVariant codigo = datos().value(QStringLiteral("CODIGO"));
     fw::intentar([&] {
         satelites->abrir(codigo);

@@ -6,7 +6,6 @@
 
 #include <vector>
 
-class QShowEvent;
 
 namespace fw {
 class DBEdit;
@@ -88,7 +87,7 @@ protected:
 
     bool aplicarDependientes() override;
     void cancelarDependientes() override;
-    void showEvent(QShowEvent *event) override;
+    void alPosicionar() override;
 
 private:
     void crearCabecera();
@@ -96,5 +95,4 @@ private:
 
     DescripcionTitular m_descripcion;
     std::vector<master::PestanaSatelites *> m_pestanas;
-    bool m_abierta = false;
 };

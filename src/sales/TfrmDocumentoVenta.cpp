@@ -21,15 +21,25 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
 
 TfrmDocumentoVenta::TfrmDocumentoVenta(QWidget *owner, bool modal, bool moduloPropio,
                                        DescripcionDocumentoVenta descripcion)
-    : TfrmRegistro(owner, modal, true, {.caption = descripcion.caption, .titulo = descripcion.titulo}),
-      ModuloPropio(moduloPropio), m_descripcion(std::move(descripcion))
+    : TfrmRegistro(owner, modal, !moduloPropio, {.caption = descripcion.caption, .titulo = descripcion.titulo}),
+      m_descripcion(std::move(descripcion))
 {
+}
+
+// The lists die with the window's children, a module of the window's own
+// among them, and close their record sets then: this window must no longer
+// hear of them.
+TfrmDocumentoVenta::~TfrmDocumentoVenta()
+{
+    if (m_lineas)
+        m_lineas->disconnect(this);
+    if (pestanaIncidencias)
+        pestanaIncidencias->mdlIncidencias->Incidencias.disconnect(this);
 }
 
 void TfrmDocumentoVenta::iniciar(ds::RecordSet &cabecera, ds::RecordSet &lineas)
@@ -50,16 +60,9 @@ void TfrmDocumentoVenta::iniciar(ds::RecordSet &cabecera, ds::RecordSet &lineas)
         connect(lista, &ds::RecordSet::rowInserted, this, &TfrmDocumentoVenta::actualizarSerie);
         connect(lista, &ds::RecordSet::rowRemoved, this, &TfrmDocumentoVenta::actualizarSerie);
     }
-    if (ModuloPropio)
-        fw::intentar([this] { abrirDocumento({}); });
 }
 
-void TfrmDocumentoVenta::MostrarDocumento(const QString &clave, bool editable)
-{
-    if (ModuloPropio)
-        abrirDocumento(clave);
-    Mostrar({}, editable);
-}
+void TfrmDocumentoVenta::reabrir(const QVariant &clave) { abrirDocumento(clave.toString()); }
 
 void TfrmDocumentoVenta::crearCabecera()
 {
@@ -185,14 +188,10 @@ void TfrmDocumentoVenta::actualizarSerie()
     cmbSerie->setEnabled(modo() == Modo::Annadir && sinLineas && !pestanaIncidencias->hayIncidencias());
 }
 
-// Lines and incidents are read once the window shows on its document (a new
-// one already has its series and number, and so its key).
-void TfrmDocumentoVenta::showEvent(QShowEvent *event)
+// Lines and incidents of the document the window stands on (a new one
+// already has its series and number, and so its key).
+void TfrmDocumentoVenta::alPosicionar()
 {
-    TfrmRegistro::showEvent(event);
-    if (event->spontaneous() || m_abierta)
-        return;
-    m_abierta = true;
     fw::intentar([this] {
         abrirLineas(claveActual());
         pestanaIncidencias->abrir();
@@ -204,8 +203,7 @@ void TfrmDocumentoVenta::showEvent(QShowEvent *event)
 // may try again or cancel.
 bool TfrmDocumentoVenta::aplicarDependientes()
 {
-    const bool aplicado = (!ModuloPropio || datos().applyUpdates() == 0)
-                          && (!m_lineas->isOpen() || m_lineas->applyUpdates() == 0) && pestanaIncidencias->aplicar();
+    const bool aplicado = (!m_lineas->isOpen() || m_lineas->applyUpdates() == 0) && pestanaIncidencias->aplicar();
     if (!aplicado)
         fw::intentar([this] { datos().edit(); });
     return aplicado;

@@ -3,7 +3,6 @@
 #include "framework/TfrmRegistro.h"
 #include "incidents/widgets/PestanaIncidencias.h"
 
-class QShowEvent;
 class QToolButton;
 
 namespace fw {
@@ -35,22 +34,16 @@ struct DescripcionDocumentoVenta
 // the same data module), "COMENTARIO" and "INCIDENCIAS".
 //
 // Documents are found by their key, not by a code column: a window with a
-// data module of its own reads its document through the module
-// (MostrarDocumento), and the base record window always sees the module as
-// lent. "Aceptar" stores the header, applies it when the module is the
-// window's own, then applies the lines and the incidents; "Cancelar" — and
+// data module of its own reopens its document through the module (Mostrar
+// with the key). "Aceptar" stores the header, applies it when the module is
+// the window's own, then applies the lines and the incidents; "Cancelar" — and
 // closing the window, which would otherwise leave a header whose bases count
 // lines never stored — drops incidents, lines and header changes.
 class TfrmDocumentoVenta : public TfrmRegistro
 {
     Q_OBJECT
 public:
-    // The window owns its data module (it was opened alone, not from a browse window).
-    const bool ModuloPropio;
-
-    // Modify or view mode on the document of this key; with a lent module the
-    // key is ignored and the lent record set's current document is shown.
-    void MostrarDocumento(const QString &clave, bool editable);
+    ~TfrmDocumentoVenta() override;
 
     fw::DBComboBox *cmbSerie = nullptr;
     fw::DBEdit *txtNumero = nullptr;
@@ -87,8 +80,7 @@ public:
 protected:
     TfrmDocumentoVenta(QWidget *owner, bool modal, bool moduloPropio, DescripcionDocumentoVenta descripcion);
 
-    // The document's header and line record sets; builds the window. A
-    // window with its own module is left on no document, ready for Nuevo().
+    // The document's header and line record sets; builds the window.
     void iniciar(ds::RecordSet &cabecera, ds::RecordSet &lineas);
 
     // The data module's ways to its document: reopen the header on a key
@@ -99,13 +91,14 @@ protected:
     // The document's line window, modal, on this window's data module.
     virtual TfrmRegistro *crearLinea(QWidget *owner) = 0;
 
-    // Enabling that depends on the mode, set once the window shows.
+    // Enabling that depends on the mode, set once the window stands on its document.
     virtual void aplicarModo();
 
     bool aplicarDependientes() override;
     void cancelarDependientes() override;
     void reject() override;
-    void showEvent(QShowEvent *event) override;
+    void reabrir(const QVariant &clave) override;
+    void alPosicionar() override;
 
 private:
     void crearCabecera();
@@ -115,5 +108,4 @@ private:
 
     DescripcionDocumentoVenta m_descripcion;
     ds::RecordSet *m_lineas = nullptr;
-    bool m_abierta = false;
 };

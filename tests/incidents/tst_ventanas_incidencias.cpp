@@ -150,7 +150,7 @@ void TstVentanasIncidencias::verDocumento()
         QVERIFY(i.accVerDocumento->isEnabled());
         alAbrirse<TfrmAlbaranVenta>([&numero, &soloVer](TfrmAlbaranVenta &a) {
             numero = a.txtNumero->text();
-            soloVer = a.modo() == TfrmRegistro::Modo::Ver && a.ModuloPropio;
+            soloVer = a.modo() == TfrmRegistro::Modo::Ver && !a.ModuloCompartido;
             a.btnAceptar->click();
         });
         i.accVerDocumento->trigger();

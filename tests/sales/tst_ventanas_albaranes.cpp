@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTableView>
 #include <QtTest>
 #include <memory>
 
@@ -100,6 +101,7 @@ private slots:
     void modosDeLaFicha_data();
     void modosDeLaFicha();
     void albaranCompleto();
+    void fichaConModuloPropio();
     void cancelarNoGuardaNada_data();
     void cancelarNoGuardaNada();
     void cambiarEstado_data();
@@ -250,6 +252,30 @@ void TstVentanasAlbaranes::albaranCompleto()
     QCOMPARE(valor("SELECT STOCK FROM STOCK WHERE ALMACEN = 'W1' AND ARTICULO = 'A7'").toDouble(), -2.0);
     QCOMPARE(valor("SELECT STOCK FROM ARTICULO WHERE CODIGO = 'A1'").toDouble(), 15.0);
     QCOMPARE(g.datos().rowCount(), 3);
+}
+
+// A note window opened alone reads and stores its note through a data module
+// of its own: a new note, then the stored note 1 opened by its key.
+void TstVentanasAlbaranes::fichaConModuloPropio()
+{
+    {
+        TfrmAlbaranVenta f(nullptr, true);
+        f.Nuevo();
+        QCOMPARE(f.datos().value("NUMERO").toInt(), 3);
+        cabecera(f);
+        annadirLinea(f, "A1", "4");
+        f.btnAceptar->click();
+    }
+    QCOMPARE(valor("SELECT BASE1 FROM ALBARAN_VENTA WHERE NUMERO = 3").toDouble(), 40.0);
+    QCOMPARE(valor("SELECT STOCK FROM STOCK WHERE ALMACEN = 'W1' AND ARTICULO = 'A1'").toDouble(), 16.0);
+
+    TfrmAlbaranVenta f(nullptr, true);
+    f.Mostrar(QStringLiteral("A        1"), true);
+    QCOMPARE(f.datos().rowCount(), 1);
+    QCOMPARE(f.pestanaLineas->rejilla->model()->rowCount(), 1);
+    teclear(f.txtDescuento, QStringLiteral("10"));
+    f.btnAceptar->click();
+    QCOMPARE(valor("SELECT DESCUENTO FROM ALBARAN_VENTA WHERE NUMERO = 1").toDouble(), 10.0);
 }
 
 void TstVentanasAlbaranes::cancelarNoGuardaNada_data()

@@ -20,7 +20,7 @@ template<typename Ventana>
 std::unique_ptr<QDialog> visor(QWidget *owner, const QString &documento)
 {
     auto ventana = std::make_unique<Ventana>(owner, true);
-    if (!fw::intentar([&] { ventana->MostrarDocumento(documento, false); }) || ventana->datos().isEmpty())
+    if (!fw::intentar([&] { ventana->Mostrar(documento, false); }) || ventana->datos().isEmpty())
         return nullptr;
     return ventana;
 }
