@@ -11,9 +11,8 @@ void agregarClave(ds::RecordSet &documentos)
 {
     documentos.addCalculatedField(QStringLiteral("ID"), fb::SqlType::Varchar, 10);
     documentos.onCalcFields = [](ds::RecordSet &set) {
-        set.setValue(QStringLiteral("ID"),
-                     set.field(QStringLiteral("SERIE")).asString()
-                         + QString::asprintf("%9d", set.field(QStringLiteral("NUMERO")).asInteger()));
+        set.setValue(QStringLiteral("ID"), doc::clave(set.field(QStringLiteral("SERIE")).asString(),
+                                                      set.field(QStringLiteral("NUMERO")).asInteger()));
     };
 }
 
